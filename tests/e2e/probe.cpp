@@ -1,1 +1,280 @@
-int main(){return 0;}
+// probe: a small Windows console helper that end-to-end tests run under Wine to look at and
+// drive the product's windows from outside, as a user would: find windows, read their texts,
+// click buttons, press keys, and paint a known "desktop" picture that Wine's screen capture sees.
+//
+//   probe wait-window <title> <ms>    exit 0 once a top-level window has that title; prints handle
+//   probe wait-gone <title> <ms>      exit 0 once no top-level window has that title
+//   probe window-info <title>         prints "x y w h visible"
+//   probe texts <title>               prints "class<TAB>text" for the window and each child
+//   probe click <title> <text>        clicks the child button whose text is <text>
+//   probe key <title> <vk>            brings the window to the front and presses the key
+//   probe post-key <title> <vk>       posts WM_KEYDOWN/WM_KEYUP to the window
+//   probe list                        prints "handle<TAB>pid<TAB>visible<TAB>title" of top-level
+//   windows probe cursor                      prints "showing" or "hidden" (GetCursorInfo) probe
+//   desktop <picture.bmp>       shows the picture borderless over the whole screen at the
+//                                     bottom of the z-order, never active, until killed
+// Titles and texts are UTF-8 on the command line and in the output.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string ToUtf8(const std::wstring& w) {
+    if (w.empty()) {
+        return {};
+    }
+    const int n = WideCharToMultiByte(CP_UTF8, 0, w.c_str(), static_cast<int>(w.size()), nullptr, 0,
+                                      nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.c_str(), static_cast<int>(w.size()), s.data(), n, nullptr,
+                        nullptr);
+    return s;
+}
+
+std::wstring WindowText(HWND h) {
+    wchar_t buf[1024] = {};
+    // WM_GETTEXT rather than GetWindowText: the latter does not read other processes' controls.
+    SendMessageTimeoutW(h, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 2000,
+                        nullptr);
+    return buf;
+}
+
+std::wstring ClassOf(HWND h) {
+    wchar_t buf[256] = {};
+    GetClassNameW(h, buf, 256);
+    return buf;
+}
+
+void Print(const std::string& s) {
+    std::fwrite(s.data(), 1, s.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+HWND FindTop(const std::wstring& title) {
+    return FindWindowW(nullptr, title.c_str());
+}
+
+bool WaitFor(const std::wstring& title, DWORD ms, bool present) {
+    const ULONGLONG end = GetTickCount64() + ms;
+    for (;;) {
+        const bool found = FindTop(title) != nullptr;
+        if (found == present) {
+            return true;
+        }
+        if (GetTickCount64() >= end) {
+            return false;
+        }
+        Sleep(20);
+    }
+}
+
+struct ChildTexts {
+    std::vector<std::string> lines;
+};
+
+BOOL CALLBACK CollectChild(HWND h, LPARAM p) {
+    auto* out = reinterpret_cast<ChildTexts*>(p);
+    out->lines.push_back(ToUtf8(ClassOf(h)) + "\t" + ToUtf8(WindowText(h)));
+    return TRUE;
+}
+
+struct ButtonSearch {
+    std::wstring text;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindButton(HWND h, LPARAM p) {
+    auto* s = reinterpret_cast<ButtonSearch*>(p);
+    if (WindowText(h) == s->text) {
+        s->found = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK ListTop(HWND h, LPARAM) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    char head[64];
+    std::snprintf(head, sizeof head, "%llu\t%lu\t%d\t",
+                  static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(h)),
+                  static_cast<unsigned long>(pid), IsWindowVisible(h) ? 1 : 0);
+    Print(head + ToUtf8(WindowText(h)));
+    return TRUE;
+}
+
+void PressKey(WORD vk) {
+    INPUT in[2] = {};
+    in[0].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = vk;
+    in[1] = in[0];
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+// ---- the "desktop" window ----
+
+HBITMAP g_picture = nullptr;
+
+LRESULT CALLBACK DesktopProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(h, &ps);
+        HDC mem = CreateCompatibleDC(dc);
+        HGDIOBJ old = SelectObject(mem, g_picture);
+        BITMAP bm = {};
+        GetObjectW(g_picture, sizeof bm, &bm);
+        BitBlt(dc, 0, 0, bm.bmWidth, bm.bmHeight, mem, 0, 0, SRCCOPY);
+        SelectObject(mem, old);
+        DeleteDC(mem);
+        EndPaint(h, &ps);
+        return 0;
+    }
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    case WM_WINDOWPOSCHANGING: {
+        // Stay under every other window, whatever gets raised.
+        auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
+        pos->hwndInsertAfter = HWND_BOTTOM;
+        pos->flags &= ~static_cast<UINT>(SWP_NOZORDER);
+        return 0;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(h, msg, wp, lp);
+    }
+}
+
+int Desktop(const std::wstring& path) {
+    g_picture = static_cast<HBITMAP>(LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                                LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (!g_picture) {
+        Print("cannot load picture");
+        return 2;
+    }
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = DesktopProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"LumoProbeDesktop";
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    RegisterClassW(&wc);
+    const int w = GetSystemMetrics(SM_CXSCREEN);
+    const int hgt = GetSystemMetrics(SM_CYSCREEN);
+    HWND h =
+        CreateWindowExW(WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, wc.lpszClassName, L"probe desktop",
+                        WS_POPUP, 0, 0, w, hgt, nullptr, nullptr, wc.hInstance, nullptr);
+    if (!h) {
+        return 2;
+    }
+    SetWindowPos(h, HWND_BOTTOM, 0, 0, w, hgt, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    UpdateWindow(h);
+    GdiFlush();
+    Print("ready");
+    MSG m;
+    while (GetMessageW(&m, nullptr, 0, 0) > 0) {
+        TranslateMessage(&m);
+        DispatchMessageW(&m);
+    }
+    return 0;
+}
+
+int Usage() {
+    Print("usage: probe wait-window|wait-gone|window-info|texts|click|key|post-key|list|cursor|"
+          "desktop ...");
+    return 2;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        return Usage();
+    }
+    const std::wstring cmd = argv[1];
+    auto arg = [&](int i) { return i < argc ? std::wstring(argv[i]) : std::wstring(); };
+    auto num = [&](int i) { return i < argc ? std::wcstoul(argv[i], nullptr, 10) : 0UL; };
+
+    if (cmd == L"wait-window" || cmd == L"wait-gone") {
+        const bool present = cmd == L"wait-window";
+        if (!WaitFor(arg(2), static_cast<DWORD>(num(3)), present)) {
+            Print(present ? "timeout: window not found" : "timeout: window still there");
+            return 1;
+        }
+        if (present) {
+            Print(std::to_string(reinterpret_cast<UINT_PTR>(FindTop(arg(2)))));
+        }
+        return 0;
+    }
+    if (cmd == L"list") {
+        EnumWindows(ListTop, 0);
+        return 0;
+    }
+    if (cmd == L"cursor") {
+        CURSORINFO ci = {};
+        ci.cbSize = sizeof ci;
+        GetCursorInfo(&ci);
+        Print((ci.flags & CURSOR_SHOWING) ? "showing" : "hidden");
+        return 0;
+    }
+    if (cmd == L"desktop") {
+        return Desktop(arg(2));
+    }
+
+    HWND h = FindTop(arg(2));
+    if (!h) {
+        Print("no such window");
+        return 1;
+    }
+    if (cmd == L"window-info") {
+        RECT r = {};
+        GetWindowRect(h, &r);
+        char line[128];
+        std::snprintf(line, sizeof line, "%ld %ld %ld %ld %d", r.left, r.top, r.right - r.left,
+                      r.bottom - r.top, IsWindowVisible(h) ? 1 : 0);
+        Print(line);
+        return 0;
+    }
+    if (cmd == L"texts") {
+        ChildTexts t;
+        t.lines.push_back(ToUtf8(ClassOf(h)) + "\t" + ToUtf8(WindowText(h)));
+        EnumChildWindows(h, CollectChild, reinterpret_cast<LPARAM>(&t));
+        for (const auto& l : t.lines) {
+            Print(l);
+        }
+        return 0;
+    }
+    if (cmd == L"click") {
+        ButtonSearch s{arg(3), nullptr};
+        EnumChildWindows(h, FindButton, reinterpret_cast<LPARAM>(&s));
+        if (!s.found) {
+            Print("no such button");
+            return 1;
+        }
+        PostMessageW(s.found, BM_CLICK, 0, 0);
+        return 0;
+    }
+    if (cmd == L"key") {
+        SetForegroundWindow(h);
+        SetFocus(h);
+        Sleep(100);
+        PressKey(static_cast<WORD>(num(3)));
+        return 0;
+    }
+    if (cmd == L"post-key") {
+        const auto vk = static_cast<WPARAM>(num(3));
+        PostMessageW(h, WM_KEYDOWN, vk, 1);
+        PostMessageW(h, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+        return 0;
+    }
+    return Usage();
+}

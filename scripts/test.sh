@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Every test of every tier, from a fresh machine: set-up, host tests with sanitizers and fuzzing,
+# Windows tests under Wine, then the end-to-end tests, each on a bench of its own.
+set -uo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+bash scripts/build.sh --all || { echo "build failed"; exit 1; }
+
+passed=0
+failed=0
+failures=()
+record() { # name rc
+    if [ "$2" -eq 0 ]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        failures+=("$1")
+    fi
+}
+
+echo "== tier 1: host tests (ASan, UBSan, libFuzzer) =="
+ctest --test-dir build/host --output-on-failure -j 2
+record "host tests" $?
+
+echo "== tier 2: Windows tests under Wine =="
+scripts/with-bench.sh --size 1024x768 -- ctest --test-dir build/win --output-on-failure
+record "Windows tests" $?
+
+echo "== tier 3: end to end =="
+export LUMO_DIST="$root/dist" LUMO_PROBE="$root/build/win/tests/e2e/probe.exe"
+for t in tests/e2e/*_test.sh; do
+    [ -e "$t" ] || continue
+    size=$(sed -n 's/^# bench-size: *//p' "$t" | head -n1)
+    echo "-- $t"
+    start=$(date +%s)
+    scripts/with-bench.sh --size "${size:-1024x768}" -- bash "$t"
+    rc=$?
+    echo "-- $t: $([ $rc -eq 0 ] && echo passed || echo FAILED) in $(($(date +%s) - start)) s"
+    record "$t" $rc
+done
+
+echo
+for f in "${failures[@]}"; do echo "failed: $f"; done
+echo "suites: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
