@@ -13,7 +13,7 @@
 namespace lumo {
 
 class MusicPlayer {
-public:
+  public:
     // The player reads BgmFile and BgmRepeat from `settings` at each call and stores call
     // results in `apiResult`.
     MusicPlayer(MusicDevice& device, const BgmSettings& settings, std::int32_t& apiResult);
@@ -34,16 +34,20 @@ public:
 
     bool CdAvailable() const { return cdAvailable_; }
 
-private:
+  private:
+    // A plain send: no reply asked for; the result goes to the shared result variable.
+    std::int32_t Send(const std::string& command);
+    template <typename Body> static void Swallow(Body&& body) noexcept;
+
     MusicDevice& device_;
     const BgmSettings& settings_;
     std::int32_t& apiResult_;
     bool cdAvailable_ = false;
     // Reply buffers live as long as the player: a failed query leaves the previous text.
-    std::string cdModeReply_;   // 255 chars
-    std::string mp3ModeReply_;  // 30 chars
-    std::string commandReply_;  // 512 chars
-    std::string errorText_;     // 256 chars
+    std::string cdModeReply_;  // 255 chars
+    std::string mp3ModeReply_; // 30 chars
+    std::string commandReply_; // 512 chars
+    std::string errorText_;    // 256 chars
     std::string lastReply_;
 };
 

@@ -3,6 +3,7 @@
 // Everything here is platform-free; the profile-function calls live in settings_file.h.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,10 +26,11 @@ inline std::int32_t ApiResult = 0;
 
 // INI section and keys, exactly as stored: code page 932 bytes (half-width katakana in two keys).
 inline constexpr char kIniSection[] = "Section";
-inline constexpr char kKeyBgmKind[] = "BGM\x8B\xE6\x95\xAA";             // BGM区分
-inline constexpr char kKeyBgmRepeat[] = "BGM\xD8\xCB\xDF\xB0\xC4";       // BGMﾘﾋﾟｰﾄ
-inline constexpr char kKeyBgmFile[] = "BGM\xCC\xA7\xB2\xD9";             // BGMﾌｧｲﾙ
-inline constexpr char kIniFileName[] = "\\\x83\x8B\x83\x82\x83\x94\x83\x46\x83\x43\x83\x93.ini"; // \ルモヴェイン.ini
+inline constexpr char kKeyBgmKind[] = "BGM\x8B\xE6\x95\xAA";       // BGM区分
+inline constexpr char kKeyBgmRepeat[] = "BGM\xD8\xCB\xDF\xB0\xC4"; // BGMﾘﾋﾟｰﾄ
+inline constexpr char kKeyBgmFile[] = "BGM\xCC\xA7\xB2\xD9";       // BGMﾌｧｲﾙ
+inline constexpr char kIniFileName[] =
+    "\\\x83\x8B\x83\x82\x83\x94\x83\x46\x83\x43\x83\x93.ini"; // \ルモヴェイン.ini
 
 // A settings value read as a number: decimal, surrounding blanks allowed, a fraction rounded
 // down. nullopt when the text is no number or the result does not fit 16 signed bits (the
@@ -40,5 +42,31 @@ std::string FormatSettingNumber(std::int16_t value);
 
 // The folder part of a path: up to the last ':' or '\', without a trailing '\'.
 std::string FolderOf(std::string_view path);
+
+// A decimal number read exactly, without floating point: blanks around it, an optional sign,
+// digits with an optional fraction and an optional exponent ("1e2", "2.5E-1"). `floor` is the
+// value rounded down, `fraction` tells whether anything was dropped to get there. nullopt when
+// the text is no such number or the floor does not fit 32 signed bits.
+struct DecimalReading {
+    std::int32_t floor = 0;
+    bool fraction = false;
+};
+std::optional<DecimalReading> ReadDecimal(std::string_view text);
+
+// Code page 932 lead bytes: the byte after one is a trail byte and may look like '\' or a
+// letter, so path and text scans step over it.
+constexpr bool IsCp932LeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+// The path FileExists opens: one trailing '\' dropped.
+std::string WithoutTrailingBackslash(std::string_view path);
+
+// LoadSettings without the platform: `readValue(key)` returns the settings file's value of a
+// key of kIniSection ("" when missing), `fileExists(path)` tells whether the music file can be
+// read. Fills `settings` in the fixed order, with the fall-backs of a missing or bad value.
+void LoadSettingsWith(BgmSettings& settings, std::string_view programFolder,
+                      const std::function<std::string(const char* key)>& readValue,
+                      const std::function<bool(const std::string& path)>& fileExists);
 
 } // namespace lumo
