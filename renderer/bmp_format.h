@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace lumo::bmp {
 
@@ -21,5 +22,64 @@ std::uint64_t RowStride(std::uint16_t bitCount, std::int64_t width);
 // (24 bits per pixel, positive height, biSizeImage and bfSize filled in).
 std::array<std::uint8_t, kHeadersSize> EncodeSnapshotHeaders(std::int32_t width,
                                                              std::int32_t height);
+
+// ---- Reader side -------------------------------------------------------------------------
+// The renderer reads the file in three pieces (file header, info block up to the pixels, pixel
+// block) and allocates the last two from sizes found in the file itself; these checks decide
+// those sizes before anything is allocated, so a damaged or hostile file is refused instead of
+// making the reader allocate a negative, tiny or huge buffer.
+
+// The only depth the texture builder can take: it reads three bytes per pixel.
+inline constexpr std::uint16_t kSnapshotBitCount = 24;
+
+// Any real screen is far below this on either side; the bound keeps the pixel block of an
+// accepted file under 16384 x 16384 x 3 bytes (768 MiB) before anyone allocates it.
+inline constexpr std::int64_t kMaxSide = 16384;
+
+// The info block is the 40-byte header plus whatever lies before the pixels (a colour table in
+// other depths, nothing in ours). A few KiB would do; 64 KiB leaves room for odd writers while
+// never letting bfOffBits ask for gigabytes.
+inline constexpr std::size_t kMaxInfoBlockSize = 64 * 1024;
+
+// Some writers pad the pixel block beyond the last row; a claim larger than the rows need plus
+// this slack only makes the reader allocate and read bytes that nobody draws.
+inline constexpr std::uint64_t kMaxPixelSlack = 64 * 1024;
+
+enum class Refusal : std::uint8_t {
+    kNone,
+    kNotBitmap,         // bfType is not "BM"
+    kInfoBlockTooSmall, // bfOffBits below 54: no room for the 40-byte info header
+    kInfoBlockTooLarge, // bfOffBits beyond 14 + kMaxInfoBlockSize
+    kUnsupportedDepth,  // biBitCount other than 24
+    kEmptyImage,        // zero width or zero height
+    kNegativeWidth,     // no row can have a negative length
+    kImageTooLarge,     // a side beyond kMaxSide
+    kSizeImageTooSmall, // biSizeImage below |height| x stride: the builder would read past it
+    kSizeImageTooLarge, // biSizeImage beyond what the rows need plus kMaxPixelSlack
+};
+
+struct FileHeader {
+    Refusal refusal = Refusal::kNone;
+    std::uint32_t offBits = 0;
+    std::size_t infoBlockBytes = 0; // offBits - 14: the bytes to read before the pixels
+};
+
+// Reads the 14-byte file header.
+FileHeader ReadFileHeader(std::span<const std::uint8_t, kFileHeaderSize> bytes);
+
+struct ImageLayout {
+    Refusal refusal = Refusal::kNone;
+    std::int32_t width = 0;  // biWidth as written
+    std::int32_t height = 0; // biHeight as written; negative (top-down) is passed on unchanged
+    std::uint16_t bitCount = 0;
+    std::uint32_t sizeImage = 0;
+    std::uint64_t stride = 0;   // padded bytes per row
+    std::size_t pixelBytes = 0; // what the reader must read: biSizeImage, or |height| x stride
+    bool ok() const { return refusal == Refusal::kNone; }
+};
+
+// Reads the info block (everything between the file header and the pixels). Width and height
+// are filled in whenever the block holds a whole info header, also when it is refused.
+ImageLayout ReadInfoBlock(std::span<const std::uint8_t> infoBlock);
 
 } // namespace lumo::bmp

@@ -11,18 +11,30 @@ export WINEARCH=win64
 # wineserver or each other's files.
 lumo_prefix_template() {
     local tpl="$LUMO_BUILD/wine/prefix-template"
-    if [ ! -f "$tpl/.lumo-ready" ]; then
-        rm -rf "$tpl"
-        mkdir -p "$tpl"
+    local stamp="$tpl/.lumo-ready-2"
+    if [ ! -f "$stamp" ]; then
+        # Built aside and renamed, so that a bench starting meanwhile never copies half a prefix.
+        local tmp="$tpl.new.$$"
+        rm -rf "$tmp"
+        mkdir -p "$tmp"
         echo "wine: creating the prefix template (once)" >&2
-        WINEPREFIX="$tpl" wineboot -i >/dev/null 2>&1 || true
+        WINEPREFIX="$tmp" wineboot -i >/dev/null 2>&1 || true
         # Japanese UI font: the dialogs ask for "ＭＳ Ｐゴシック"; map it to the proportional IPA font.
-        local reg="$LUMO_BUILD/wine/fonts.reg"
-        printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]\r\n"ＭＳ Ｐゴシック"="IPAPGothic"\r\n"ＭＳ ゴシック"="IPAGothic"\r\n\r\n' |
+        # Unmanaged windows: with no window manager on the bench, Wine otherwise waits two seconds
+        # for one whenever a full-screen window goes, and the renderer would linger after Esc.
+        local reg="$LUMO_BUILD/wine/prefix.reg"
+        printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+            '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]' \
+            '"ＭＳ Ｐゴシック"="IPAPGothic"' '"ＭＳ ゴシック"="IPAGothic"' '' \
+            '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' |
             iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
-        WINEPREFIX="$tpl" wine regedit /S "$(winepath_w "$reg")" >/dev/null 2>&1 || true
-        WINEPREFIX="$tpl" wineserver -w
-        touch "$tpl/.lumo-ready"
+        WINEPREFIX="$tmp" wine regedit /S "$(winepath_w "$reg")" >/dev/null 2>&1 || true
+        WINEPREFIX="$tmp" wineserver -w
+        touch "$tmp/.lumo-ready-2"
+        rm -rf "$tpl.old.$$"
+        [ -d "$tpl" ] && mv "$tpl" "$tpl.old.$$"
+        mv "$tmp" "$tpl"
+        rm -rf "$tpl.old.$$"
     fi
     echo "$tpl"
 }

@@ -1,0 +1,95 @@
+#include "scene.h"
+
+#include "star_field.h"
+#include "texture.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+namespace lumo {
+namespace {
+
+constexpr double kFieldOfViewDegrees = 55.0;
+constexpr double kNearPlane = 1.0;
+constexpr double kFarPlane = 20.0;
+constexpr float kCameraDistance = 3.0f;
+
+struct SceneState {
+    StarField stars;
+    // Lives until process exit, after the GL context is gone; its delete then does nothing.
+    Texture snapshot;
+};
+
+SceneState scene;
+
+void DrawStar(int i, float frameSeconds) {
+    StarField& s = scene.stars;
+    glPushMatrix();
+    glScalef(s.scale[i], s.scale[i], s.scale[i]);
+    const float b = StarBrightness(s, i);
+    glRotatef(s.angle[i], 1.0f, 0.0f, 0.0f);
+    glRotatef(s.angle[i], 0.0f, 1.0f, 0.0f);
+    glRotatef(s.angle[i], 0.0f, 0.0f, 1.0f);
+    glColor3f(b * s.red[i], b * s.green[i], b * s.blue[i]);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex3f(-1.0f, -1.0f, 0.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex3f(1.0f, -1.0f, 0.0f);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex3f(1.0f, 1.0f, 0.0f);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex3f(-1.0f, 1.0f, 0.0f);
+    glEnd();
+    // After the quad, so each frame shows the scale from before its own advance.
+    AdvanceStar(s, i, frameSeconds);
+    glPopMatrix();
+}
+
+} // namespace
+
+bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight) {
+    glViewport(0, 0, clientWidth, clientHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(kFieldOfViewDegrees,
+                   static_cast<double>(clientWidth) / static_cast<double>(clientHeight), kNearPlane,
+                   kFarPlane);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -kCameraDistance);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+
+    InitStars(scene.stars);
+
+    // A missing or damaged picture leaves the stars as flat tinted squares; nothing to report.
+    scene.snapshot.LoadBmp(kSnapshotPath);
+    scene.snapshot.Bind();
+
+    glEnable(GL_TEXTURE_2D);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glEnable(GL_BLEND);
+    return true;
+}
+
+void DrawFrame(float frameSeconds) {
+    StarField& s = scene.stars;
+    glClear(GL_COLOR_BUFFER_BIT);
+    glPushMatrix();
+    glRotatef(s.sceneAngleX, 1.0f, 0.0f, 0.0f);
+    glRotatef(s.sceneAngleY, 0.0f, 1.0f, 0.0f);
+    glRotatef(s.sceneAngleZ, 0.0f, 0.0f, 1.0f);
+    AdvanceSceneAngles(s, frameSeconds);
+    for (int i = 0; i < kStarCount; ++i) {
+        DrawStar(i, frameSeconds);
+    }
+    glPopMatrix();
+}
+
+void ResizeViewport(std::int32_t width, std::int32_t height) {
+    glViewport(0, 0, width, height == 0 ? 1 : height);
+}
+
+void ShutdownScene() {}
+
+} // namespace lumo

@@ -1,0 +1,64 @@
+#include "snapshot_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace lumo {
+
+std::size_t MemorySource::Read(std::uint8_t* destination, std::size_t size) {
+    const std::size_t n = std::min(size, size_ - position_);
+    if (n != 0) {
+        std::memcpy(destination, data_ + position_, n);
+    }
+    position_ += n;
+    return n;
+}
+
+SnapshotImage ReadSnapshot(ByteSource& source) {
+    SnapshotImage image;
+
+    std::array<std::uint8_t, bmp::kFileHeaderSize> fileHeader{};
+    if (source.Read(fileHeader.data(), fileHeader.size()) != fileHeader.size()) {
+        image.outcome = SnapshotOutcome::kShortFileHeader;
+        return image;
+    }
+    const bmp::FileHeader header = bmp::ReadFileHeader(fileHeader);
+    if (header.refusal != bmp::Refusal::kNone) {
+        image.fileRefusal = header.refusal;
+        image.outcome = SnapshotOutcome::kBadFileHeader;
+        return image;
+    }
+
+    // Bounded by kMaxInfoBlockSize, so this allocation stays small.
+    std::vector<std::uint8_t> infoBlock(header.infoBlockBytes);
+    if (source.Read(infoBlock.data(), infoBlock.size()) != infoBlock.size()) {
+        image.outcome = SnapshotOutcome::kShortInfoBlock;
+        return image;
+    }
+    image.layout = bmp::ReadInfoBlock(infoBlock);
+    image.headersRead = true;
+    if (!image.layout.ok()) {
+        image.outcome = SnapshotOutcome::kBadInfoHeader;
+        return image;
+    }
+
+    // Uninitialised on purpose: every byte is overwritten by the read or the load fails.
+    std::unique_ptr<std::uint8_t[]> pixels(new (std::nothrow)
+                                               std::uint8_t[image.layout.pixelBytes]);
+    if (!pixels) {
+        image.outcome = SnapshotOutcome::kOutOfMemory;
+        return image;
+    }
+    if (source.Read(pixels.get(), image.layout.pixelBytes) != image.layout.pixelBytes) {
+        image.outcome = SnapshotOutcome::kShortPixelBlock;
+        return image;
+    }
+    image.pixels = std::move(pixels);
+    image.outcome = SnapshotOutcome::kLoaded;
+    return image;
+}
+
+} // namespace lumo

@@ -1,0 +1,36 @@
+#pragma once
+// The one texture of the program: the desktop snapshot, mipmapped, bound once for the run.
+
+#include "path_field.h"
+
+#include <cstdint>
+
+namespace lumo {
+
+class Texture {
+  public:
+    Texture() = default;
+    Texture(const Texture&) = delete;
+    Texture& operator=(const Texture&) = delete;
+    ~Texture() { Release(); }
+
+    void Release();
+    // A fresh texture name, bound, with the wrap and filter parameters; always true.
+    bool Create(const char* path);
+    void Bind() const;
+    // True when the picture was handed to the mipmap builder. On false the texture keeps its
+    // name without an image, which GL draws as if texturing were off.
+    bool LoadBmp(const char* path);
+
+    std::int32_t width() const { return width_; }
+    std::int32_t height() const { return height_; }
+    const char* path() const { return path_.data(); }
+
+  private:
+    PathField path_{};
+    std::uint32_t glName_ = 0; // the GL name plus one; 0 = none
+    std::int32_t width_ = 0;
+    std::int32_t height_ = 0;
+};
+
+} // namespace lumo

@@ -1,0 +1,179 @@
+#include "snapshot_reader.h"
+
+#include "bmp_builder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using lumo::SnapshotOutcome;
+using lumo::bmp::Refusal;
+using lumo::testing::BmpSpec;
+using lumo::testing::BuildBmp;
+using lumo::testing::Pattern;
+
+// Counts what the reader consumed, to show exactly how many bytes each step took.
+class CountingSource final : public lumo::ByteSource {
+  public:
+    explicit CountingSource(const std::vector<std::uint8_t>& bytes)
+        : inner_(bytes.data(), bytes.size()) {}
+    std::size_t Read(std::uint8_t* destination, std::size_t size) override {
+        const std::size_t n = inner_.Read(destination, size);
+        consumed += n;
+        return n;
+    }
+    std::size_t consumed = 0;
+
+  private:
+    lumo::MemorySource inner_;
+};
+
+lumo::SnapshotImage Read(const std::vector<std::uint8_t>& file, std::size_t* consumed = nullptr) {
+    CountingSource source(file);
+    lumo::SnapshotImage image = lumo::ReadSnapshot(source);
+    if (consumed != nullptr) {
+        *consumed = source.consumed;
+    }
+    return image;
+}
+
+void ExpectPatternRows(const lumo::SnapshotImage& image, std::size_t stride) {
+    const std::int32_t rows = image.layout.height < 0 ? -image.layout.height : image.layout.height;
+    for (std::size_t row = 0; row < static_cast<std::size_t>(rows); ++row) {
+        for (std::size_t column = 0; column < static_cast<std::size_t>(image.layout.width);
+             ++column) {
+            for (std::size_t channel = 0; channel < 3; ++channel) {
+                ASSERT_EQ(image.pixels[row * stride + column * 3 + channel],
+                          Pattern(row, column, channel))
+                    << "row " << row << " column " << column;
+            }
+        }
+    }
+}
+
+TEST(ReadSnapshot, ReadsAnOddWidthWithoutShear) {
+    BmpSpec spec;
+    spec.width = 1366;
+    spec.height = 7;
+    spec.sizeImage = 0;
+    spec.trailingBytes = 100; // must be left alone
+    std::size_t consumed = 0;
+    const auto image = Read(BuildBmp(spec), &consumed);
+    ASSERT_TRUE(image.loaded());
+    EXPECT_EQ(image.layout.stride, 4100u);
+    EXPECT_EQ(image.layout.pixelBytes, 4100u * 7u);
+    EXPECT_EQ(consumed, 54u + 4100u * 7u);
+    ExpectPatternRows(image, 4100);
+}
+
+TEST(ReadSnapshot, ReadsExactlyTheGivenImageSize) {
+    BmpSpec spec;
+    spec.width = 5;
+    spec.height = 2;
+    spec.sizeImage = 16 * 2 + 2; // a writer that pads the block
+    spec.pixelBytesOverride = 16 * 2 + 2;
+    spec.trailingBytes = 50;
+    std::size_t consumed = 0;
+    const auto image = Read(BuildBmp(spec), &consumed);
+    ASSERT_TRUE(image.loaded());
+    EXPECT_EQ(image.layout.pixelBytes, 34u);
+    EXPECT_EQ(consumed, 54u + 34u);
+    ExpectPatternRows(image, 16);
+}
+
+TEST(ReadSnapshot, SkipsBytesBetweenInfoHeaderAndPixels) {
+    BmpSpec spec;
+    spec.width = 3;
+    spec.height = 3;
+    spec.offBits = 54 + 1024; // a colour table nobody uses
+    const auto image = Read(BuildBmp(spec));
+    ASSERT_TRUE(image.loaded());
+    EXPECT_EQ(image.layout.width, 3);
+    ExpectPatternRows(image, 12);
+}
+
+TEST(ReadSnapshot, PassesATopDownFileOnUnchanged) {
+    BmpSpec spec;
+    spec.width = 2;
+    spec.height = -3;
+    const auto image = Read(BuildBmp(spec));
+    ASSERT_TRUE(image.loaded());
+    EXPECT_EQ(image.layout.height, -3);
+    EXPECT_EQ(image.layout.pixelBytes, 8u * 3u);
+}
+
+TEST(ReadSnapshot, FailsOnAFileThatEndsEarly) {
+    auto file = BuildBmp({});
+    for (std::size_t size : {0u, 13u}) {
+        EXPECT_EQ(Read(std::vector<std::uint8_t>(file.begin(), file.begin() + size)).outcome,
+                  SnapshotOutcome::kShortFileHeader);
+    }
+    for (std::size_t size : {14u, 30u, 53u}) {
+        const auto image = Read(std::vector<std::uint8_t>(file.begin(), file.begin() + size));
+        EXPECT_EQ(image.outcome, SnapshotOutcome::kShortInfoBlock);
+        EXPECT_FALSE(image.headersRead);
+    }
+    for (std::size_t size : {std::size_t{54}, std::size_t{55}, file.size() - 1}) {
+        const auto image = Read(std::vector<std::uint8_t>(file.begin(), file.begin() + size));
+        EXPECT_EQ(image.outcome, SnapshotOutcome::kShortPixelBlock) << size;
+        EXPECT_TRUE(image.headersRead);
+        EXPECT_EQ(image.layout.width, 4);
+        EXPECT_EQ(image.pixels, nullptr);
+    }
+    // A given image size larger than what the file holds.
+    BmpSpec spec;
+    spec.sizeImage = 36 + 4;
+    EXPECT_EQ(Read(BuildBmp(spec)).outcome, SnapshotOutcome::kShortPixelBlock);
+}
+
+TEST(ReadSnapshot, RefusesDamagedHeadersBeforeReadingPixels) {
+    BmpSpec spec;
+    spec.type = 0x4142;
+    auto image = Read(BuildBmp(spec));
+    EXPECT_EQ(image.outcome, SnapshotOutcome::kBadFileHeader);
+    EXPECT_EQ(image.fileRefusal, Refusal::kNotBitmap);
+
+    spec = {};
+    spec.offBits = 20;
+    image = Read(BuildBmp(spec));
+    EXPECT_EQ(image.outcome, SnapshotOutcome::kBadFileHeader);
+    EXPECT_EQ(image.fileRefusal, Refusal::kInfoBlockTooSmall);
+
+    // A huge claim stops at the header: nothing past the info block is read.
+    spec = {};
+    spec.width = 100000;
+    spec.height = 100000;
+    spec.fillPixels = false;
+    spec.trailingBytes = 10;
+    std::size_t consumed = 0;
+    image = Read(BuildBmp(spec), &consumed);
+    EXPECT_EQ(image.outcome, SnapshotOutcome::kBadInfoHeader);
+    EXPECT_EQ(image.layout.refusal, Refusal::kImageTooLarge);
+    EXPECT_TRUE(image.headersRead);
+    EXPECT_EQ(image.layout.width, 100000);
+    EXPECT_EQ(consumed, 54u);
+
+    spec = {};
+    spec.sizeImage = 10; // smaller than the rows: the builder would read past the buffer
+    image = Read(BuildBmp(spec));
+    EXPECT_EQ(image.layout.refusal, Refusal::kSizeImageTooSmall);
+    EXPECT_EQ(image.pixels, nullptr);
+}
+
+TEST(ReadSnapshot, ReadsWhatTheSaverWrites) {
+    const auto headers = lumo::bmp::EncodeSnapshotHeaders(6, 4);
+    std::vector<std::uint8_t> file(headers.begin(), headers.end());
+    const std::size_t stride = 20; // 18 padded
+    for (std::size_t row = 0; row < 4; ++row) {
+        for (std::size_t i = 0; i < stride; ++i) {
+            file.push_back(i < 18 ? Pattern(row, i / 3, i % 3) : 0);
+        }
+    }
+    const auto image = Read(file);
+    ASSERT_TRUE(image.loaded());
+    EXPECT_EQ(image.layout.width, 6);
+    EXPECT_EQ(image.layout.height, 4);
+    ExpectPatternRows(image, stride);
+}
+
+} // namespace
