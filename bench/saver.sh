@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Saver benchmark: the time from starting "/s" to the renderer's first textured frame at
+# 1920x1080, split into saver start, desktop capture, snapshot write, renderer start and
+# snapshot load, beside a floor program that only opens the same bare GL window; and the saver's
+# CPU time per minute while a session runs. Uses the measuring builds (saver_bench,
+# renderer_bench, renderer_floor) in place of the shipped programs; those stay unchanged.
+#
+#   bench/saver.sh [runs] [cpu-seconds]     (needs the cross build, default build/shell-win)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${LUMO_SAVER_BUILD:-$root/build/shell-win}
+runs=${1:-3}
+cpu_seconds=${2:-60}
+
+if [ "${LUMO_BENCH_INNER:-}" != 1 ]; then
+    for program in saver/saver_bench renderer/renderer_bench renderer/renderer_floor \
+        tests/e2e/probe; do
+        [ -f "$build/$program.exe" ] || { echo "missing $build/$program.exe" >&2; exit 1; }
+    done
+    echo "saver benchmark, 1920x1080, $runs runs, $(date -u +%Y-%m-%dT%H:%MZ), $(nproc) cores"
+    LUMO_BENCH_INNER=1 LUMO_SAVER_BUILD=$build \
+        "$root/scripts/with-bench.sh" --size 1920x1080 -- "$0" "$runs" "$cpu_seconds"
+    exit 0
+fi
+
+# ---- inside the bench ----
+work=$(mktemp -d "$LUMO_BENCH_DIR/saver-bench.XXXXXX")
+dir="$WINEPREFIX/drive_c/Lumo Bench"
+mkdir -p "$dir"
+cp "$build/saver/saver_bench.exe" "$dir/ルモヴェイン.scr"
+cp "$build/renderer/renderer_bench.exe" "$dir/ルモヴェイン.dll"
+probe="$build/tests/e2e/probe.exe"
+winpath() { printf 'Z:%s' "$(readlink -f "$1" | tr / '\\')"; }
+value() { awk -v k="$1" '$1 == k { print $2 }' "$2"; }
+
+# A detailed desktop, shown by a Wine window so that the capture has something to copy.
+convert -size 1920x1080 -seed 3 plasma:fractal -type TrueColor BMP3:"$work/desktop.bmp"
+wine "$probe" desktop "$(winpath "$work/desktop.bmp")" >/dev/null 2>&1 &
+desktop_pid=$!
+wine "$probe" wait-window "probe desktop" 10000 >/dev/null
+trap 'kill $desktop_pid 2>/dev/null || true' EXIT
+
+escape_renderer() {
+    local id
+    id=$(xdotool search --name '^Lumovane_VC$' | head -n1)
+    xdotool windowfocus "$id" 2>/dev/null || true
+    xdotool key Escape
+}
+
+wait_window() {
+    wine "$probe" wait-window Lumovane_VC 30000 >/dev/null || { echo "no renderer window" >&2; exit 1; }
+}
+
+# One session; prints "saver_start capture write renderer_start load whole" in ms.
+session() {
+    local saver_report=$work/saver-$1.txt renderer_report=$work/renderer-$1.txt pid
+    (cd "$dir" && LUMO_SAVER_BENCH_REPORT="$(winpath "$work")\\saver-$1.txt" \
+        LUMO_BENCH_REPORT="$(winpath "$work")\\renderer-$1.txt" exec wine "./ルモヴェイン.scr" /s) &
+    pid=$!
+    wait_window
+    sleep 3
+    escape_renderer
+    wait "$pid" || true
+    sleep 0.5
+    awk -v created="$(value process_created "$saver_report")" \
+        -v begins="$(value load_begins "$saver_report")" \
+        -v captured="$(value captured "$saver_report")" \
+        -v written="$(value snapshot_written "$saver_report")" \
+        -v started="$(value renderer_started "$saver_report")" \
+        -v visible="$(value first_visible_frame_ms "$renderer_report")" \
+        -v read="$(value snapshot_read_ms "$renderer_report")" \
+        -v built="$(value texture_build_ms "$renderer_report")" \
+        -v textured="$(value textured "$renderer_report")" 'BEGIN {
+            if (textured != 1) { print "renderer drew no texture" > "/dev/stderr"; exit 1 }
+            load = read + built
+            printf "%.0f %.0f %.0f %.0f %.0f %.0f\n", (begins - created) * 1000,
+                (captured - begins) * 1000, (written - captured) * 1000,
+                (started - written) * 1000 + visible - load, load,
+                (started - created) * 1000 + visible }'
+}
+
+floor_run() {
+    local report=$work/floor-$1.txt pid
+    (cd "$build/renderer" && LUMO_BENCH_REPORT="$(winpath "$work")\\floor-$1.txt" \
+        exec wine ./renderer_floor.exe) &
+    pid=$!
+    wait_window
+    sleep 2
+    escape_renderer
+    wait "$pid" || true
+    value first_frame_ms "$report"
+}
+
+printf '%-4s %12s %9s %15s %15s %14s %9s %9s %6s\n' run saver_start capture snapshot_write \
+    renderer_start snapshot_load whole floor ratio
+for i in $(seq "$runs"); do
+    read -r s c w r l t < <(session "$i")
+    f=$(floor_run "$i")
+    awk -v i="$i" -v s="$s" -v c="$c" -v w="$w" -v r="$r" -v l="$l" -v t="$t" -v f="$f" 'BEGIN {
+        printf "%-4s %10s ms %6s ms %12s ms %12s ms %11s ms %6s ms %6.0f ms %6.2f\n",
+            i, s, c, w, r, l, t, f, t / f }'
+done
+
+# CPU time of the saver process while a session runs (the renderer not counted).
+(cd "$dir" && LUMO_SAVER_BENCH_REPORT="$(winpath "$work")\\saver-cpu.txt" \
+    LUMO_BENCH_REPORT="$(winpath "$work")\\renderer-cpu.txt" exec wine "./ルモヴェイン.scr" /s) &
+pid=$!
+wait_window
+sleep 2
+ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+t0=$(ticks)
+sleep "$cpu_seconds"
+t1=$(ticks)
+escape_renderer
+wait "$pid" || true
+hz=$(getconf CLK_TCK)
+awk -v a="$t0" -v b="$t1" -v hz="$hz" -v s="$cpu_seconds" 'BEGIN {
+    printf "saver CPU while a session runs: %.3f s per minute (%d ticks in %d s)\n",
+        (b - a) / hz * 60 / s, b - a, s }'

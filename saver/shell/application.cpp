@@ -1,0 +1,103 @@
+#include "application.h"
+
+#include "command_line.h"
+#include "program_folder.h"
+#include "twips.h"
+#include "win32_handles.h"
+
+#include <vector>
+
+namespace lumo::app {
+
+namespace {
+MousePointer g_pointer = MousePointer::Default;
+}
+
+void RunMessageLoop() {
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+void EndProgram() {
+    ::ExitProcess(0);
+}
+
+std::string CommandLine() {
+    const char* full = ::GetCommandLineA();
+    return ArgumentsOf(full != nullptr ? full : "");
+}
+
+std::string ProgramFolder() {
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD n =
+            ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n == 0) {
+            return {};
+        }
+        if (n < buffer.size()) {
+            return ProgramFolderOf(std::string_view(buffer.data(), n));
+        }
+        buffer.resize(buffer.size() * 2); // the name was cut: try a larger buffer
+    }
+}
+
+double ScreenWidthTwips() {
+    return static_cast<double>(PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN)));
+}
+
+double ScreenHeightTwips() {
+    return static_cast<double>(PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN)));
+}
+
+bool StartProgram(const std::string& path) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    // Quoted, so that a folder with blanks names the program and not its first word.
+    std::string commandLine = "\"" + path + "\"";
+    const BOOL ok = ::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                     nullptr, nullptr, &startup, &process);
+    if (!ok) {
+        return false;
+    }
+    // Nothing is waited for or kept: the renderer lives on by itself.
+    win::KernelHandle processHandle(process.hProcess);
+    win::KernelHandle threadHandle(process.hThread);
+    return true;
+}
+
+void MessageBoxOk(const char* text, const char* caption) {
+    ::MessageBoxA(nullptr, text, caption, MB_OK | MB_SETFOREGROUND);
+}
+
+void SetMousePointer(MousePointer pointer) {
+    g_pointer = pointer;
+    ::SetCursor(::LoadCursorA(
+        nullptr, reinterpret_cast<LPCSTR>(pointer == MousePointer::Wait ? IDC_WAIT : IDC_ARROW)));
+}
+
+MousePointer CurrentMousePointer() {
+    return g_pointer;
+}
+
+HWND HiddenOwnerWindow() {
+    static HWND owner = [] {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "LumoOwner";
+        ::RegisterClassExA(&wc);
+        return ::CreateWindowExA(0, "LumoOwner", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                 ::GetModuleHandleA(nullptr), nullptr);
+    }();
+    return owner;
+}
+
+} // namespace lumo::app

@@ -1,0 +1,310 @@
+#include "form.h"
+
+#include "application.h"
+#include "timer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lumo {
+
+namespace {
+
+constexpr char kFormClass[] = "LumoForm";
+int g_loadedForms = 0;
+
+void RegisterFormClass(WNDPROC procedure) {
+    static bool done = false;
+    if (done) {
+        return;
+    }
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.lpszClassName = kFormClass;
+    done = ::RegisterClassExA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+int Px(double twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+} // namespace
+
+Form::Form(FormDesign design) : design_(std::move(design)) {
+    picture_.SetBackColour(design_.backColour.value_or(::GetSysColor(COLOR_BTNFACE)));
+}
+
+Form::~Form() {
+    if (hwnd_ != nullptr) {
+        // Going away without an unload: no events, just the window.
+        ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        ::DestroyWindow(hwnd_);
+        if (loaded_) {
+            --g_loadedForms;
+        }
+    }
+}
+
+int Form::LoadedCount() {
+    return g_loadedForms;
+}
+
+DWORD Form::Style() const {
+    DWORD style = WS_CLIPCHILDREN;
+    switch (design_.border) {
+    case BorderStyle::None:
+        style |= WS_POPUP;
+        break;
+    case BorderStyle::FixedSingle:
+        style |= WS_CAPTION | WS_BORDER;
+        break;
+    case BorderStyle::Sizable:
+        style |= WS_OVERLAPPEDWINDOW & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU);
+        break;
+    }
+    if (design_.border != BorderStyle::None && design_.controlBox) {
+        style |= WS_SYSMENU;
+        if (design_.minButton) {
+            style |= WS_MINIMIZEBOX;
+        }
+        if (design_.maxButton) {
+            style |= WS_MAXIMIZEBOX;
+        }
+    }
+    return style;
+}
+
+DWORD Form::ExStyle() const {
+    return design_.showInTaskbar && design_.border != BorderStyle::None ? WS_EX_APPWINDOW : 0;
+}
+
+void Form::Load() {
+    if (hwnd_ != nullptr) {
+        return;
+    }
+    RegisterFormClass(&Form::WindowProc);
+    RECT outer{0, 0, Px(design_.clientWidth), Px(design_.clientHeight)};
+    ::AdjustWindowRectEx(&outer, Style(), FALSE, ExStyle());
+    const HWND owner = design_.showInTaskbar ? nullptr : app::HiddenOwnerWindow();
+    ::CreateWindowExA(ExStyle(), kFormClass, design_.caption.c_str(), Style(), CW_USEDEFAULT,
+                      CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, owner,
+                      nullptr, ::GetModuleHandleA(nullptr), this);
+    if (hwnd_ == nullptr) {
+        return;
+    }
+    if (design_.programIcon) {
+        const HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+        if (icon != nullptr) {
+            ::SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+            ::SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+        }
+    }
+    picture_.SetOwner(hwnd_);
+    ResizeSurfaceToClient();
+    picture_.Clear();
+    CreateChildren();
+    loaded_ = true;
+    ++g_loadedForms;
+    for (Timer* timer : timers_) {
+        timer->Arm();
+    }
+    try {
+        Form_Load();
+    } catch (...) {
+        // The load event's own policy decides about its steps; nothing escapes to the caller.
+    }
+}
+
+void Form::Show(ShowMode mode) {
+    Load();
+    if (!IsLoaded()) {
+        return;
+    }
+    ::ShowWindow(hwnd_, SW_SHOWNORMAL);
+    ::UpdateWindow(hwnd_);
+    if (mode == ShowMode::Modeless) {
+        return;
+    }
+    ::SetForegroundWindow(hwnd_);
+    MSG msg;
+    while (IsLoaded()) {
+        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // The program is ending: leave the quit message for the outer loop.
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+void Form::Hide() {
+    if (hwnd_ != nullptr) {
+        ::ShowWindow(hwnd_, SW_HIDE);
+    }
+}
+
+void Form::Unload(UnloadMode mode) {
+    if (!IsLoaded() || unloading_) {
+        return;
+    }
+    unloading_ = true;
+    bool cancel = false;
+    try {
+        Form_QueryUnload(cancel, mode);
+        if (!cancel) {
+            Form_Unload(cancel);
+        }
+    } catch (...) {
+        // As with load: the event's policy has had its say; the unload goes on.
+    }
+    unloading_ = false;
+    if (cancel || hwnd_ == nullptr) {
+        return;
+    }
+    for (Timer* timer : timers_) {
+        timer->Disarm();
+    }
+    loaded_ = false;
+    --g_loadedForms;
+    ::DestroyWindow(hwnd_);
+    if (g_loadedForms == 0) {
+        ::PostQuitMessage(0);
+    }
+}
+
+void Form::RemoveTimer(Timer& timer) {
+    timers_.erase(std::remove(timers_.begin(), timers_.end(), &timer), timers_.end());
+}
+
+void Form::Move(double left, double top, double width, double height) {
+    if (hwnd_ == nullptr) {
+        return;
+    }
+    ::MoveWindow(hwnd_, Px(left), Px(top), Px(width), Px(height), TRUE);
+}
+
+namespace {
+RECT WindowRectOf(HWND hwnd) {
+    RECT r{};
+    if (hwnd != nullptr) {
+        ::GetWindowRect(hwnd, &r);
+    }
+    return r;
+}
+} // namespace
+
+double Form::Left() const {
+    return static_cast<double>(PixelsToTwips(WindowRectOf(hwnd_).left));
+}
+double Form::Top() const {
+    return static_cast<double>(PixelsToTwips(WindowRectOf(hwnd_).top));
+}
+double Form::Width() const {
+    const RECT r = WindowRectOf(hwnd_);
+    return static_cast<double>(PixelsToTwips(r.right - r.left));
+}
+double Form::Height() const {
+    const RECT r = WindowRectOf(hwnd_);
+    return static_cast<double>(PixelsToTwips(r.bottom - r.top));
+}
+
+void Form::SetCaption(const std::string& caption) {
+    design_.caption = caption;
+    if (hwnd_ != nullptr) {
+        ::SetWindowTextA(hwnd_, caption.c_str());
+    }
+}
+
+void Form::ResizeSurfaceToClient() {
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    picture_.Resize(client.right - client.left, client.bottom - client.top);
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        if (message == WM_NCCREATE) {
+            auto* self =
+                static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+            self->hwnd_ = hwnd;
+            ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+        auto* self = reinterpret_cast<Form*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        if (self == nullptr) {
+            return ::DefWindowProcA(hwnd, message, wParam, lParam);
+        }
+        if (message == WM_NCDESTROY) {
+            ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+            self->hwnd_ = nullptr;
+            self->picture_.SetOwner(nullptr);
+            return ::DefWindowProcA(hwnd, message, wParam, lParam);
+        }
+        return self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        // Events keep their failures to themselves; the dispatcher never sees one.
+        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (OnMessage(message, wParam, lParam, result)) {
+        return result;
+    }
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1; // the surface covers the whole client area
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        const HDC dc = ::BeginPaint(hwnd_, &ps);
+        picture_.PaintTo(dc, ps.rcPaint);
+        ::EndPaint(hwnd_, &ps);
+        return 0;
+    }
+    case WM_SIZE:
+        ResizeSurfaceToClient();
+        if (loaded_) {
+            try {
+                Form_Resize();
+            } catch (...) {
+                // Resize painting is best effort, like every other event.
+            }
+        }
+        return 0;
+    case WM_TIMER:
+        for (Timer* timer : timers_) {
+            if (timer->Id() == wParam) {
+                timer->Tick();
+                break;
+            }
+        }
+        return 0;
+    case WM_CLOSE:
+        Unload(UnloadMode::FromControlMenu);
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam != 0) {
+            Unload(UnloadMode::WindowsSession);
+        }
+        return 0;
+    case WM_SETCURSOR:
+        if (app::CurrentMousePointer() == app::MousePointer::Wait) {
+            ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+            return TRUE;
+        }
+        break;
+    default:
+        break;
+    }
+    return ::DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+} // namespace lumo

@@ -1,0 +1,104 @@
+#pragma once
+// A form: a top-level window made from a design, with its controls, timers and a persistent
+// drawing surface. Load creates the window hidden and runs Form_Load; Show displays it modal
+// or modeless; Unload runs Form_QueryUnload and Form_Unload and destroys the window. When the
+// last loaded form is unloaded the message loop ends, and with it the program.
+
+#include "control.h"
+#include "surface.h"
+#include "twips.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lumo {
+
+class Timer;
+
+enum class BorderStyle { None, FixedSingle, Sizable };
+enum class ShowMode { Modeless, Modal };
+// Why a form is being unloaded, as its QueryUnload and Unload events see it.
+enum class UnloadMode { FromControlMenu, FromCode, WindowsSession };
+
+struct FormDesign {
+    std::string caption; // code page 932
+    BorderStyle border = BorderStyle::Sizable;
+    double clientWidth = 4800; // twips
+    double clientHeight = 3600;
+    std::optional<COLORREF> backColour; // none: the system's button face
+    bool controlBox = true;
+    bool minButton = false;
+    bool maxButton = false;
+    bool showInTaskbar = true;
+    bool programIcon = true; // the program's icon in the title bar
+};
+
+class Form : public Container {
+  public:
+    explicit Form(FormDesign design);
+    ~Form() override;
+
+    void Load();
+    // Loads the form if needed and shows it. Modal returns when the form has been unloaded.
+    void Show(ShowMode mode = ShowMode::Modeless);
+    void Hide();
+    void Unload(UnloadMode mode = UnloadMode::FromCode);
+    bool IsLoaded() const { return hwnd_ != nullptr && loaded_; }
+
+    HWND Hwnd() const { return hwnd_; }
+    Surface& Picture() { return picture_; }
+    const Surface& Picture() const { return picture_; }
+
+    // Outer position and size in twips, frame and caption included.
+    void Move(double left, double top, double width, double height);
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    // Inner size in the surface's drawing unit.
+    double ScaleWidth() const { return picture_.ScaleWidth(); }
+    double ScaleHeight() const { return picture_.ScaleHeight(); }
+    void SetCaption(const std::string& caption);
+    const FormDesign& Design() const { return design_; }
+
+    // Forms loaded in this process.
+    static int LoadedCount();
+
+    HWND ContainerWindow() const override { return hwnd_; }
+    Form& ParentForm() override { return *this; }
+    const Surface* Background() const override { return &picture_; }
+
+  protected:
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload(bool& /*cancel*/, UnloadMode /*mode*/) {}
+    virtual void Form_Unload(bool& /*cancel*/) {}
+    virtual void Form_Resize() {}
+    // Any other message of the form's window; return true when handled.
+    virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
+                           LRESULT& /*result*/) {
+        return false;
+    }
+
+  private:
+    friend class Timer;
+    void AddTimer(Timer& timer) { timers_.push_back(&timer); }
+    void RemoveTimer(Timer& timer);
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void ResizeSurfaceToClient();
+    DWORD Style() const;
+    DWORD ExStyle() const;
+
+    FormDesign design_;
+    HWND hwnd_ = nullptr;
+    bool loaded_ = false;    // controls made; events may run
+    bool unloading_ = false; // QueryUnload/Unload running: a second Unload is ignored
+    Surface picture_;
+    std::vector<Timer*> timers_;
+};
+
+} // namespace lumo

@@ -1,0 +1,100 @@
+#include "label.h"
+
+#include "surface.h"
+
+#include <cmath>
+
+namespace lumo {
+
+HFONT CreateDesignFont(const FontDesign& font) {
+    const int height = -static_cast<int>(std::lround(font.points * 96.0 / 72.0));
+    return ::CreateFontA(height, 0, 0, 0, font.weight, FALSE, font.underline ? TRUE : FALSE, FALSE,
+                         static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                         DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+}
+
+Label::Label(Container& parent, const LabelDesign& design)
+    : Control(parent, design.control), design_(design) {}
+
+const char* Label::ClassName() const {
+    RegisterClassOnce("LumoLabel");
+    return "LumoLabel";
+}
+
+void Label::Created() {
+    font_.Reset(CreateDesignFont(design_.font));
+}
+
+void Label::SetCaption(const std::string& caption) {
+    design_.caption = caption;
+    if (Hwnd() != nullptr) {
+        ::SetWindowTextA(Hwnd(), caption.c_str());
+        ::InvalidateRect(Hwnd(), nullptr, FALSE);
+    }
+}
+
+void Label::SetForeColour(COLORREF colour) {
+    design_.foreColour = colour;
+    if (Hwnd() != nullptr) {
+        ::InvalidateRect(Hwnd(), nullptr, FALSE);
+    }
+}
+
+void Label::Paint(HDC dc) {
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    if (design_.backColour) {
+        win::GdiObject<HBRUSH> brush(::CreateSolidBrush(*design_.backColour));
+        ::FillRect(dc, &client, brush.Get());
+    } else if (const Surface* under = Parent().Background()) {
+        // Transparent: show the part of the container's picture that lies under the label.
+        POINT origin{0, 0};
+        ::MapWindowPoints(Hwnd(), Parent().ContainerWindow(), &origin, 1);
+        ::BitBlt(dc, 0, 0, client.right, client.bottom, under->Dc(), origin.x, origin.y, SRCCOPY);
+    }
+    win::SelectedObject font(dc, font_.Get());
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc,
+                   ::IsWindowEnabled(Hwnd()) ? design_.foreColour : ::GetSysColor(COLOR_GRAYTEXT));
+    UINT format = DT_NOPREFIX;
+    format |= design_.wordWrap ? DT_WORDBREAK : DT_SINGLELINE;
+    format |= design_.align == TextAlign::Centre  ? DT_CENTER
+              : design_.align == TextAlign::Right ? DT_RIGHT
+                                                  : DT_LEFT;
+    ::DrawTextA(dc, design_.caption.c_str(), static_cast<int>(design_.caption.size()), &client,
+                format);
+}
+
+LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        const HDC dc = ::BeginPaint(Hwnd(), &ps);
+        Paint(dc);
+        ::EndPaint(Hwnd(), &ps);
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        pressed_ = true;
+        if (OnMouseDown) {
+            OnMouseDown(message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4);
+        }
+        return 0;
+    case WM_LBUTTONUP:
+        if (pressed_ && OnClick) {
+            pressed_ = false;
+            OnClick();
+        }
+        pressed_ = false;
+        return 0;
+    default:
+        break;
+    }
+    return Control::HandleMessage(message, wParam, lParam);
+}
+
+} // namespace lumo

@@ -1,0 +1,20 @@
+// The saver program: the entry decides which window runs, then the message loop serves it
+// until the last form is gone.
+
+#include "application.h"
+#include "entry.h"
+#include "win32_entry_host.h"
+
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
+                   int /*show*/) {
+    try {
+        lumo::Win32EntryHost host;
+        lumo::Main(host);
+        lumo::app::RunMessageLoop();
+    } catch (...) {
+        // Nothing to report to: the saver shows no error texts of its own.
+    }
+    return 0;
+}

@@ -1,0 +1,51 @@
+#include "picture_box.h"
+
+namespace lumo {
+
+PictureBox::PictureBox(Container& parent, const PictureBoxDesign& design)
+    : Control(parent, design.control), border_(design.border) {
+    picture_.SetBackColour(design.backColour.value_or(::GetSysColor(COLOR_BTNFACE)));
+}
+
+const char* PictureBox::ClassName() const {
+    RegisterClassOnce("LumoPictureBox");
+    return "LumoPictureBox";
+}
+
+void PictureBox::Created() {
+    picture_.SetOwner(Hwnd());
+    ResizeSurfaceToClient();
+    picture_.Clear();
+    CreateChildren();
+}
+
+void PictureBox::ResizeSurfaceToClient() {
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    picture_.Resize(client.right - client.left, client.bottom - client.top);
+}
+
+LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        const HDC dc = ::BeginPaint(Hwnd(), &ps);
+        picture_.PaintTo(dc, ps.rcPaint);
+        ::EndPaint(Hwnd(), &ps);
+        return 0;
+    }
+    case WM_SIZE:
+        ResizeSurfaceToClient();
+        return 0;
+    case WM_DESTROY:
+        picture_.SetOwner(nullptr);
+        break;
+    default:
+        break;
+    }
+    return Control::HandleMessage(message, wParam, lParam);
+}
+
+} // namespace lumo

@@ -1,0 +1,96 @@
+#include "saver_session.h"
+
+#include "command_line.h"
+#include "cp932.h"
+#include "entry.h"
+#include "program_folder.h"
+#include "skip_on_error.h"
+
+namespace lumo {
+
+MusicFileKind MusicFileKindOf(std::string_view bgmFile) {
+    const std::string ending = cp932::UpperAscii(cp932::LastChars(bgmFile, 3));
+    if (ending == "WAV") {
+        return MusicFileKind::Wav;
+    }
+    if (ending == "MP3") {
+        return MusicFileKind::Mp3;
+    }
+    return MusicFileKind::None;
+}
+
+void SaverSession::Form_Load() {
+    SkipOnError([&] { host_.SizeToScreen(); });
+    SkipOnError([&] { host_.CaptureDesktop(); });
+    // The renderer reads this file once at its start, so it must be whole before it runs.
+    SkipOnError([&] { host_.SaveSnapshot(kSnapshotPath); });
+    SkipOnError([&] { rendererPath_ = JoinPath(host_.ProgramFolder(), kRendererFileName); });
+    SkipOnError([&] { host_.StartProgram(rendererPath_); });
+
+    switch (settings_.BgmKind) {
+    case 1:
+        SkipOnError([&] { music_.CdOpen(); });
+        SkipOnError([&] { host_.SetTimerEnabled(SessionTimer::CdWatch, true); });
+        break;
+    case 2: {
+        const auto kind = MusicFileKindOf(settings_.BgmFile);
+        if (kind == MusicFileKind::Wav) {
+            SkipOnError([&] { music_.WavPlay(); });
+        }
+        if (kind == MusicFileKind::Mp3) {
+            SkipOnError([&] { music_.Mp3Play(); });
+            SkipOnError([&] { host_.SetTimerEnabled(SessionTimer::Mp3Repeat, true); });
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void SaverSession::Timer1_Timer() {
+    music_.Mp3Replay();
+}
+
+void SaverSession::Timer2_Timer() {
+    music_.CdWatch();
+    host_.SetTimerEnabled(SessionTimer::CdWatch, music_.CdAvailable());
+}
+
+void SaverSession::Timer3_Timer() {
+    if (host_.WindowExists(kRendererWindowTitle)) {
+        return;
+    }
+    host_.SetTimerEnabled(SessionTimer::RendererWatch, false);
+    host_.Unload();
+}
+
+void SaverSession::Form_QueryUnload() {
+    SkipOnError([&] {
+        if (host_.TimerEnabled(SessionTimer::CdWatch)) {
+            host_.SetTimerEnabled(SessionTimer::CdWatch, false);
+            music_.CdStop();
+        }
+    });
+    SkipOnError([&] {
+        if (settings_.BgmKind != 2) {
+            return;
+        }
+        const auto kind = MusicFileKindOf(settings_.BgmFile);
+        if (kind == MusicFileKind::Wav) {
+            SkipOnError([&] { music_.WavStop(); });
+        }
+        if (kind == MusicFileKind::Mp3) {
+            SkipOnError([&] { host_.SetTimerEnabled(SessionTimer::Mp3Repeat, false); });
+            SkipOnError([&] { music_.Mp3Stop(); });
+        }
+    });
+    SkipOnError([&] {
+        if (ModeLetter(host_.Arguments()) == "S") {
+            CursorCount = host_.ShowCursor(CursorCount);
+        }
+    });
+    host_.EndProgram();
+}
+
+} // namespace lumo

@@ -1,0 +1,121 @@
+#include "session_form.h"
+
+#include "application.h"
+#include "bench_marks.h"
+#include "entry.h"
+#include "save_picture.h"
+#include "win32_handles.h"
+
+namespace lumo {
+
+namespace {
+
+FormDesign SessionDesign() {
+    FormDesign design;
+    design.caption = kSessionCaption;
+    design.border = BorderStyle::None;
+    design.showInTaskbar = false;
+    design.programIcon = false;
+    design.backColour = RGB(0, 0, 0);
+    return design;
+}
+
+PictureBoxDesign DisplayDesign() {
+    PictureBoxDesign design;
+    design.backColour = RGB(0, 0, 0);
+    design.border = false; // the capture must be the screen's size, not a frame smaller
+    return design;
+}
+
+} // namespace
+
+Lumovane_S::Lumovane_S(SessionMusic& music, const BgmSettings& settings)
+    : Form(SessionDesign()), Display(*this, DisplayDesign()), Timer1(*this, 1000, false),
+      Timer2(*this, 200, false), Timer3(*this, 500, true),
+      session_(static_cast<SessionHost&>(*this), music, settings) {
+    Timer1.OnTimer = [this] { session_.Timer1_Timer(); };
+    Timer2.OnTimer = [this] { session_.Timer2_Timer(); };
+    Timer3.OnTimer = [this] { session_.Timer3_Timer(); };
+}
+
+void Lumovane_S::Form_Load() {
+    bench::Mark(bench::SaverMark::LoadBegins);
+    session_.Form_Load();
+    bench::Mark(bench::SaverMark::MusicStarted);
+}
+
+void Lumovane_S::Form_QueryUnload(bool& /*cancel*/, UnloadMode /*mode*/) {
+    session_.Form_QueryUnload();
+}
+
+void Lumovane_S::SizeToScreen() {
+    Move(0, 0, app::ScreenWidthTwips(), app::ScreenHeightTwips());
+    Display.Move(0, 0, ScaleWidth(), ScaleHeight());
+}
+
+void Lumovane_S::CaptureDesktop() {
+    const HWND desktopWindow = ::GetDesktopWindow();
+    win::WindowDc desktopDc(desktopWindow);
+    Surface& picture = Display.Picture();
+    ::BitBlt(picture.Dc(), 0, 0, picture.WidthPixels(), picture.HeightPixels(), desktopDc.Get(), 0,
+             0, SRCCOPY);
+    picture.Refresh();
+    desktopDc.Release();
+    bench::Mark(bench::SaverMark::Captured);
+}
+
+void Lumovane_S::SaveSnapshot(const char* path) {
+    SavePicture(Display.Picture(), path);
+    bench::Mark(bench::SaverMark::SnapshotWritten);
+}
+
+std::string Lumovane_S::ProgramFolder() {
+    return app::ProgramFolder();
+}
+
+void Lumovane_S::StartProgram(const std::string& path) {
+    app::StartProgram(path);
+    bench::Mark(bench::SaverMark::RendererStarted);
+}
+
+bool Lumovane_S::WindowExists(const char* title) {
+    return ::FindWindowA(nullptr, title) != nullptr;
+}
+
+Timer& Lumovane_S::TimerOf(SessionTimer timer) {
+    switch (timer) {
+    case SessionTimer::Mp3Repeat:
+        return Timer1;
+    case SessionTimer::CdWatch:
+        return Timer2;
+    case SessionTimer::RendererWatch:
+        break;
+    }
+    return Timer3;
+}
+
+bool Lumovane_S::TimerEnabled(SessionTimer timer) {
+    return TimerOf(timer).Enabled();
+}
+
+void Lumovane_S::SetTimerEnabled(SessionTimer timer, bool enabled) {
+    TimerOf(timer).SetEnabled(enabled);
+}
+
+std::string Lumovane_S::Arguments() {
+    return app::CommandLine();
+}
+
+std::int32_t Lumovane_S::ShowCursor(std::int32_t show) {
+    return ::ShowCursor(show != 0 ? TRUE : FALSE);
+}
+
+void Lumovane_S::Unload() {
+    Form::Unload(UnloadMode::FromCode);
+}
+
+void Lumovane_S::EndProgram() {
+    app::EndProgram();
+}
+
+} // namespace lumo

@@ -1,0 +1,44 @@
+#pragma once
+// The saver session's form, Lumovane_S: hidden, borderless, captioned "Lumovane_Main" so that
+// further starts find it, with the capture surface Display and the three timers. Its events run
+// the steps of SaverSession; this class is only their door to Windows.
+
+#include "form.h"
+#include "picture_box.h"
+#include "saver_session.h"
+#include "timer.h"
+
+namespace lumo {
+
+class Lumovane_S final : public Form, private SessionHost {
+  public:
+    Lumovane_S(SessionMusic& music, const BgmSettings& settings);
+
+  private:
+    void Form_Load() override;
+    void Form_QueryUnload(bool& cancel, UnloadMode mode) override;
+
+    // SessionHost
+    void SizeToScreen() override;
+    void CaptureDesktop() override;
+    void SaveSnapshot(const char* path) override;
+    std::string ProgramFolder() override;
+    void StartProgram(const std::string& path) override;
+    bool WindowExists(const char* title) override;
+    bool TimerEnabled(SessionTimer timer) override;
+    void SetTimerEnabled(SessionTimer timer, bool enabled) override;
+    std::string Arguments() override;
+    std::int32_t ShowCursor(std::int32_t show) override;
+    void Unload() override;
+    [[noreturn]] void EndProgram() override;
+
+    Timer& TimerOf(SessionTimer timer);
+
+    PictureBox Display;
+    Timer Timer1; // MP3 repeat
+    Timer Timer2; // CD watch
+    Timer Timer3; // renderer watch
+    SaverSession session_;
+};
+
+} // namespace lumo

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# /s: the saver photographs the desktop into C:\v_olka\Lumovane.bmp (24-bit, bottom-up, the
+# screen's size, equal to the screen pixel for pixel), starts the renderer, hides the cursor;
+# Esc ends the renderer and then the saver, which shows the cursor again; nothing is left.
+# bench-size: 1024x768
+set -euo pipefail
+source "$(dirname "$0")/saver_lib.sh"
+
+install_saver
+start_desktop
+import -window root "$WORK/screen.png"
+rm -f "$SNAPSHOT"
+
+start_saver /s
+probe wait-window Lumovane_VC 20000 >/dev/null || fail "no renderer window within 20 s"
+window_exists Lumovane_Main || fail "no session window captioned Lumovane_Main"
+
+# The snapshot: its headers, then every pixel against the screenshot taken before the start.
+[ -f "$SNAPSHOT" ] || fail "no snapshot at C:\\v_olka\\Lumovane.bmp"
+[ ! -e "$SNAPSHOT.tmp" ] || fail "the temporary snapshot was left beside it"
+header() { od -An -t"$2" -j "$1" -N "$3" "$SNAPSHOT" | tr -d ' '; }
+w=${SCREEN%x*}
+h=${SCREEN#*x}
+[ "$(head -c2 "$SNAPSHOT")" = BM ] || fail "the snapshot does not start with BM"
+[ "$(header 10 u4 4)" = 54 ] || fail "pixel offset $(header 10 u4 4), expected 54"
+[ "$(header 18 d4 4)" = "$w" ] || fail "width $(header 18 d4 4), expected $w"
+[ "$(header 22 d4 4)" = "$h" ] || fail "height $(header 22 d4 4), expected +$h (bottom-up)"
+[ "$(header 28 u2 2)" = 24 ] || fail "$(header 28 u2 2) bits per pixel, expected 24"
+size=$(stat -c %s "$SNAPSHOT")
+[ "$size" = $((54 + ((w * 3 + 3) / 4 * 4) * h)) ] || fail "file size $size"
+diff=$(compare -metric AE "$WORK/screen.png" "$SNAPSHOT" null: 2>&1 || true)
+[ "$diff" = 0 ] || fail "$diff pixels of the snapshot differ from the screen"
+echo "snapshot: ${w}x${h}, 24-bit bottom-up, equal to the screen"
+
+sleep 1
+saver_running || fail "the saver ended while the renderer runs"
+
+escape_at=$(now)
+press_escape
+probe wait-gone Lumovane_VC 3000 >/dev/null || fail "the renderer window stayed after Esc"
+wait_saver_exit 30 || fail "the saver was still running 3 s after Esc"
+echo "saver ended $(elapsed "$escape_at") s after Esc, exit code $saver_rc"
+[ "$saver_rc" = 0 ] || fail "the saver's exit code was $saver_rc"
+window_exists Lumovane_Main && fail "the session window outlived the saver"
+sleep 0.5
+left=$(product_processes)
+[ -z "$left" ] || fail "processes left: $left"
+
+# The cursor: hidden once by the saver at its start and shown by it at its end.
+saver_calls=$(grep -a 'NtUserShowCursor' "$WORK/saver.log" | awk -F: '$1 == first || first == "" { first = $1; print }')
+hide=$(sed -n 1p <<<"$saver_calls")
+show=$(sed -n '$p' <<<"$saver_calls")
+[[ "$hide" == *"NtUserShowCursor 0, count=-1" ]] || fail "the saver did not hide the cursor first: $hide"
+[[ "$show" == *"NtUserShowCursor 1, count=0" ]] || fail "the saver did not show the cursor at its end: $show"
+[ "$(wc -l <<<"$saver_calls")" = 2 ] || fail "the saver changed the cursor $(wc -l <<<"$saver_calls") times"
+echo "cursor: hidden at the start, shown at the end"

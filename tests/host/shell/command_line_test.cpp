@@ -1,0 +1,71 @@
+#include "command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace lumo {
+namespace {
+
+TEST(ArgumentsOf, DropsTheProgramNameQuotedOrNot) {
+    EXPECT_EQ(ArgumentsOf("\"C:\\Program Files\\x.scr\" /s"), "/s");
+    EXPECT_EQ(ArgumentsOf("C:\\x.scr /p 1234"), "/p 1234");
+    EXPECT_EQ(ArgumentsOf("x.scr   /c:99  "), "/c:99  ");
+    EXPECT_EQ(ArgumentsOf("x.scr"), "");
+    EXPECT_EQ(ArgumentsOf("\"x.scr\""), "");
+    EXPECT_EQ(ArgumentsOf("\"unterminated /s"), "");
+    EXPECT_EQ(ArgumentsOf(""), "");
+}
+
+TEST(ModeLetter, IsTheSecondCharacterUpperCasedWhateverTheFirst) {
+    EXPECT_EQ(ModeLetter("/s"), "S");
+    EXPECT_EQ(ModeLetter("-S"), "S");
+    EXPECT_EQ(ModeLetter("/c"), "C");
+    EXPECT_EQ(ModeLetter("/c:1234"), "C");
+    EXPECT_EQ(ModeLetter("/C 1234"), "C");
+    EXPECT_EQ(ModeLetter("/p 1234"), "P");
+    EXPECT_EQ(ModeLetter("/a"), "A");
+    EXPECT_EQ(ModeLetter("xs"), "S");
+}
+
+TEST(ModeLetter, IsEmptyForLinesShorterThanTwoCharacters) {
+    EXPECT_EQ(ModeLetter(""), "");
+    EXPECT_EQ(ModeLetter("S"), ""); // one character: not empty, but no letter
+}
+
+TEST(ModeLetter, CountsWideCharactersAsOne) {
+    // "ｓ" is not a letter to upper-case, and a two-byte first character does not shift the
+    // letter into its own trail byte.
+    EXPECT_EQ(ModeLetter("\x82\x60s"), "S");        // "Ａs": second character is s
+    EXPECT_EQ(ModeLetter("/\x82\x72"), "\x82\x72"); // "/Ｓ": a wide S is not the mode S
+    EXPECT_EQ(ModeLetter("\x83\x5C"), "");          // one wide character only
+}
+
+TEST(ParentWindowHandle, ReadsTheDecimalNumberFromPositionFour) {
+    EXPECT_EQ(ParentWindowHandle("/p 1234"), 1234);
+    EXPECT_EQ(ParentWindowHandle("/p:1234"), 1234); // position 3 is skipped unread
+    EXPECT_EQ(ParentWindowHandle("/p   -12"), -12);
+    EXPECT_EQ(ParentWindowHandle("/p +7"), 7);
+    EXPECT_EQ(ParentWindowHandle("/p 12ab34"), 12);
+    EXPECT_EQ(ParentWindowHandle("/p 0012"), 12);
+}
+
+TEST(ParentWindowHandle, GivesZeroWithoutANumber) {
+    EXPECT_EQ(ParentWindowHandle("/p"), 0);
+    EXPECT_EQ(ParentWindowHandle("/p "), 0);
+    EXPECT_EQ(ParentWindowHandle("/p    "), 0);
+    EXPECT_EQ(ParentWindowHandle("/p x12"), 0);
+    EXPECT_EQ(ParentWindowHandle("/p -"), 0);
+    EXPECT_EQ(ParentWindowHandle(""), 0);
+}
+
+TEST(ParentWindowHandle, StaysWithinSigned32BitsAndNeverOverflows) {
+    EXPECT_EQ(ParentWindowHandle("/p 2147483647"), 2147483647);
+    EXPECT_EQ(ParentWindowHandle("/p -2147483648"), -2147483647 - 1);
+    EXPECT_EQ(ParentWindowHandle("/p 2147483648"), 0);
+    EXPECT_EQ(ParentWindowHandle("/p -2147483649"), 0);
+    EXPECT_EQ(ParentWindowHandle("/p 4294967296"), 0);
+    EXPECT_EQ(ParentWindowHandle("/p 99999999999999999999999999999999999999"), 0);
+    EXPECT_EQ(ParentWindowHandle("/p " + std::string(10000, '9')), 0);
+}
+
+} // namespace
+} // namespace lumo

@@ -1,0 +1,276 @@
+#include "entry.h"
+#include "saver_session.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace lumo {
+namespace {
+
+struct ProgramEnded {};
+
+// One log for the form and the music, so the order between them is checked too.
+using Log = std::vector<std::string>;
+
+const char* NameOf(SessionTimer timer) {
+    switch (timer) {
+    case SessionTimer::Mp3Repeat:
+        return "Timer1";
+    case SessionTimer::CdWatch:
+        return "Timer2";
+    case SessionTimer::RendererWatch:
+        break;
+    }
+    return "Timer3";
+}
+
+class FakeSessionHost final : public SessionHost {
+  public:
+    explicit FakeSessionHost(Log& log) : log_(log) {}
+    std::string arguments = "/s";
+    bool rendererWindow = true;
+    std::map<SessionTimer, bool> timers{{SessionTimer::Mp3Repeat, false},
+                                        {SessionTimer::CdWatch, false},
+                                        {SessionTimer::RendererWatch, true}};
+    SaverSession* session = nullptr; // Unload raises QueryUnload, as the form does
+
+    void SizeToScreen() override { log_.push_back("SizeToScreen"); }
+    void CaptureDesktop() override { log_.push_back("CaptureDesktop"); }
+    void SaveSnapshot(const char* path) override { log_.push_back(std::string("Save ") + path); }
+    std::string ProgramFolder() override { return "C:\\Saver"; }
+    void StartProgram(const std::string& path) override { log_.push_back("Start " + path); }
+    bool WindowExists(const char* title) override {
+        log_.push_back(std::string("FindWindow ") + title);
+        return rendererWindow;
+    }
+    bool TimerEnabled(SessionTimer timer) override { return timers[timer]; }
+    void SetTimerEnabled(SessionTimer timer, bool enabled) override {
+        timers[timer] = enabled;
+        log_.push_back(std::string(NameOf(timer)) + (enabled ? " on" : " off"));
+    }
+    std::string Arguments() override { return arguments; }
+    std::int32_t ShowCursor(std::int32_t show) override {
+        log_.push_back("ShowCursor " + std::to_string(show));
+        return show != 0 ? 0 : -1;
+    }
+    void Unload() override {
+        log_.push_back("Unload");
+        session->Form_QueryUnload();
+    }
+    [[noreturn]] void EndProgram() override {
+        log_.push_back("EndProgram");
+        throw ProgramEnded{};
+    }
+
+  private:
+    Log& log_;
+};
+
+class FakeMusic final : public SessionMusic {
+  public:
+    explicit FakeMusic(Log& log) : log_(log) {}
+    std::vector<bool> cdAnswers; // CdAvailable after each CdWatch, in order
+    bool cdAvailable = false;
+
+    void CdOpen() override { log_.push_back("CdOpen"); }
+    void CdWatch() override {
+        log_.push_back("CdWatch");
+        if (!cdAnswers.empty()) {
+            cdAvailable = cdAnswers.front();
+            cdAnswers.erase(cdAnswers.begin());
+        }
+    }
+    bool CdAvailable() override { return cdAvailable; }
+    void CdStop() override { log_.push_back("CdStop"); }
+    void Mp3Play() override { log_.push_back("Mp3Play"); }
+    void Mp3Replay() override { log_.push_back("Mp3Replay"); }
+    void Mp3Stop() override { log_.push_back("Mp3Stop"); }
+    void WavPlay() override { log_.push_back("WavPlay"); }
+    void WavStop() override { log_.push_back("WavStop"); }
+
+  private:
+    Log& log_;
+};
+
+struct SessionRig {
+    Log log;
+    FakeSessionHost host{log};
+    FakeMusic music{log};
+    BgmSettings settings;
+    SaverSession session{host, music, settings};
+    SessionRig() { host.session = &session; }
+
+    Log LoadLog() {
+        session.Form_Load();
+        Log loaded = log;
+        log.clear();
+        return loaded;
+    }
+    // The renderer's window has gone: the next watch tick ends the session.
+    Log EndLog() {
+        host.rendererWindow = false;
+        EXPECT_THROW(session.Timer3_Timer(), ProgramEnded);
+        return log;
+    }
+};
+
+const std::string kStartRenderer = std::string("Start C:\\Saver\\") + kRendererFileName;
+const std::string kFindRenderer = "FindWindow Lumovane_VC";
+
+Log LoadSteps(std::initializer_list<std::string> music) {
+    Log steps{"SizeToScreen", "CaptureDesktop", "Save C:\\v_olka\\Lumovane.bmp", kStartRenderer};
+    steps.insert(steps.end(), music);
+    return steps;
+}
+
+Log EndSteps(std::initializer_list<std::string> middle) {
+    Log steps{kFindRenderer, "Timer3 off", "Unload"};
+    steps.insert(steps.end(), middle);
+    steps.push_back("EndProgram");
+    return steps;
+}
+
+TEST(SaverSession, NoMusicCapturesSavesStartsAndEndsWithTheCursorBack) {
+    SessionRig rig;
+    CursorCount = -1;
+    EXPECT_EQ(rig.LoadLog(), LoadSteps({}));
+    EXPECT_EQ(rig.session.RendererPath(), std::string("C:\\Saver\\") + kRendererFileName);
+    EXPECT_EQ(rig.EndLog(), EndSteps({"ShowCursor -1"}));
+    EXPECT_EQ(CursorCount, 0);
+}
+
+TEST(SaverSession, TheWatchDoesNothingWhileTheRendererWindowExists) {
+    SessionRig rig;
+    rig.LoadLog();
+    rig.session.Timer3_Timer();
+    rig.session.Timer3_Timer();
+    EXPECT_EQ(rig.log, (Log{kFindRenderer, kFindRenderer}));
+    EXPECT_TRUE(rig.host.timers[SessionTimer::RendererWatch]);
+}
+
+TEST(SaverSession, AnEmptyCommandLineLeavesTheCursorCountAlone) {
+    for (const char* line : {"", "/a", "S", "/c"}) {
+        SessionRig rig;
+        rig.host.arguments = line;
+        CursorCount = -1;
+        rig.LoadLog();
+        EXPECT_EQ(rig.EndLog(), EndSteps({})) << line;
+        EXPECT_EQ(CursorCount, -1) << line;
+    }
+    SessionRig lowerCase;
+    lowerCase.host.arguments = "-s";
+    lowerCase.LoadLog();
+    EXPECT_EQ(lowerCase.EndLog(), EndSteps({"ShowCursor -1"}));
+}
+
+TEST(SaverSession, Mp3PlaysWithTheRepeatTimerAndStopsAtTheEnd) {
+    for (const char* file : {"C:\\m\\a b.mp3", "C:\\m\\A.MP3", "C:\\m\\a.Mp3"}) {
+        SessionRig rig;
+        rig.settings.BgmKind = 2;
+        rig.settings.BgmFile = file;
+        CursorCount = -1;
+        EXPECT_EQ(rig.LoadLog(), LoadSteps({"Mp3Play", "Timer1 on"})) << file;
+        rig.session.Timer1_Timer();
+        EXPECT_EQ(rig.log, (Log{"Mp3Replay"}));
+        rig.log.clear();
+        EXPECT_EQ(rig.EndLog(), EndSteps({"Timer1 off", "Mp3Stop", "ShowCursor -1"})) << file;
+    }
+}
+
+TEST(SaverSession, WavLoopsWithoutATimerAndStopsAtTheEnd) {
+    for (const char* file : {"C:\\m\\a.wav", "C:\\m\\a.Wav", "C:\\m\\a.WAV"}) {
+        SessionRig rig;
+        rig.settings.BgmKind = 2;
+        rig.settings.BgmFile = file;
+        CursorCount = -1;
+        EXPECT_EQ(rig.LoadLog(), LoadSteps({"WavPlay"})) << file;
+        EXPECT_EQ(rig.EndLog(), EndSteps({"WavStop", "ShowCursor -1"})) << file;
+    }
+}
+
+TEST(SaverSession, OtherFileEndingsPlayNothingAndStartNoTimer) {
+    for (const char* file : {"C:\\m\\a.wave", "C:\\m\\a", "C:\\m\\a.ogg", ""}) {
+        SessionRig rig;
+        rig.settings.BgmKind = 2;
+        rig.settings.BgmFile = file;
+        CursorCount = -1;
+        EXPECT_EQ(rig.LoadLog(), LoadSteps({})) << file;
+        EXPECT_EQ(rig.EndLog(), EndSteps({"ShowCursor -1"})) << file;
+    }
+}
+
+TEST(SaverSession, AFileKindOtherThanTwoPlaysNoFile) {
+    for (const std::int16_t kind :
+         {std::int16_t{0}, std::int16_t{3}, std::int16_t{-1}, std::int16_t{5}}) {
+        SessionRig rig;
+        rig.settings.BgmKind = kind;
+        rig.settings.BgmFile = "C:\\m\\a.mp3";
+        CursorCount = -1;
+        EXPECT_EQ(rig.LoadLog(), LoadSteps({})) << kind;
+        EXPECT_EQ(rig.EndLog(), EndSteps({"ShowCursor -1"})) << kind;
+    }
+}
+
+TEST(SaverSession, CdWatchKeepsItsTimerWhileTheDiscAnswersAndStopsItAtTheEnd) {
+    SessionRig rig;
+    rig.settings.BgmKind = 1;
+    CursorCount = -1;
+    EXPECT_EQ(rig.LoadLog(), LoadSteps({"CdOpen", "Timer2 on"}));
+    rig.music.cdAnswers = {true, true};
+    rig.session.Timer2_Timer();
+    rig.session.Timer2_Timer();
+    EXPECT_EQ(rig.log, (Log{"CdWatch", "Timer2 on", "CdWatch", "Timer2 on"}));
+    rig.log.clear();
+    EXPECT_EQ(rig.EndLog(), EndSteps({"Timer2 off", "CdStop", "ShowCursor -1"}));
+}
+
+TEST(SaverSession, ACdWatchThatFailsSwitchesItselfOffAndIsNotStoppedAtTheEnd) {
+    SessionRig rig;
+    rig.settings.BgmKind = 1;
+    rig.settings.BgmFile = "C:\\m\\a.wav"; // kind 1: a file is never played
+    CursorCount = -1;
+    rig.LoadLog();
+    rig.music.cdAnswers = {false};
+    rig.session.Timer2_Timer();
+    EXPECT_EQ(rig.log, (Log{"CdWatch", "Timer2 off"}));
+    EXPECT_FALSE(rig.host.timers[SessionTimer::CdWatch]);
+    rig.log.clear();
+    EXPECT_EQ(rig.EndLog(), EndSteps({"ShowCursor -1"}));
+}
+
+TEST(SaverSession, AFailingLoadStepIsSkippedAndTheNextOneRuns) {
+    class ThrowingHost final : public SessionHost {
+      public:
+        explicit ThrowingHost(Log& log) : log_(log) {}
+        void SizeToScreen() override { throw std::runtime_error("size"); }
+        void CaptureDesktop() override { throw std::runtime_error("capture"); }
+        void SaveSnapshot(const char*) override { throw std::runtime_error("save"); }
+        std::string ProgramFolder() override { return "D:\\"; }
+        void StartProgram(const std::string& path) override { log_.push_back("Start " + path); }
+        bool WindowExists(const char*) override { return true; }
+        bool TimerEnabled(SessionTimer) override { return false; }
+        void SetTimerEnabled(SessionTimer t, bool) override { log_.push_back(NameOf(t)); }
+        std::string Arguments() override { return {}; }
+        std::int32_t ShowCursor(std::int32_t) override { return 0; }
+        void Unload() override {}
+        [[noreturn]] void EndProgram() override { throw ProgramEnded{}; }
+
+      private:
+        Log& log_;
+    };
+    Log log;
+    ThrowingHost host(log);
+    FakeMusic music(log);
+    BgmSettings settings;
+    settings.BgmKind = 2;
+    settings.BgmFile = "x.mp3";
+    SaverSession session(host, music, settings);
+    session.Form_Load();
+    EXPECT_EQ(log, (Log{std::string("Start D:\\") + kRendererFileName, "Mp3Play", "Timer1"}));
+}
+
+} // namespace
+} // namespace lumo

@@ -1,0 +1,97 @@
+#include "cp932.h"
+#include "program_folder.h"
+#include "saver_session.h"
+#include "twips.h"
+
+#include <gtest/gtest.h>
+
+namespace lumo {
+namespace {
+
+// "ソ" is 83 5C and "表" is 95 5C in code page 932: their trail byte is a backslash.
+constexpr char kSo[] = "\x83\x5C";
+
+TEST(ProgramFolderOf, DropsTheFileNameAndItsBackslash) {
+    EXPECT_EQ(ProgramFolderOf("C:\\Windows\\System32\\x.scr"), "C:\\Windows\\System32");
+    EXPECT_EQ(ProgramFolderOf("\\\\server\\share\\x.scr"), "\\\\server\\share");
+    EXPECT_EQ(ProgramFolderOf("x.scr"), "");
+}
+
+TEST(ProgramFolderOf, KeepsTheBackslashOfADriveRoot) {
+    EXPECT_EQ(ProgramFolderOf("C:\\x.scr"), "C:\\");
+}
+
+TEST(ProgramFolderOf, IsNotFooledByATrailByteThatLooksLikeABackslash) {
+    const std::string folder = std::string("C:\\") + kSo + "ft";
+    EXPECT_EQ(ProgramFolderOf(folder + "\\x.scr"), folder);
+    // A name ending in ソ: its 5C byte is not a separator.
+    EXPECT_EQ(ProgramFolderOf(std::string("C:\\a\\") + kSo), "C:\\a");
+}
+
+TEST(JoinPath, AddsOneBackslash) {
+    EXPECT_EQ(JoinPath("C:\\Saver", "a.dll"), "C:\\Saver\\a.dll");
+    EXPECT_EQ(JoinPath("C:\\", "a.dll"), "C:\\a.dll");
+    EXPECT_EQ(JoinPath(std::string("C:\\") + kSo, "a.dll"), std::string("C:\\") + kSo + "\\a.dll");
+}
+
+TEST(MusicFileKindOf, ComparesTheLastThreeCharactersWithoutCase) {
+    EXPECT_EQ(MusicFileKindOf("C:\\m\\a.wav"), MusicFileKind::Wav);
+    EXPECT_EQ(MusicFileKindOf("C:\\m\\a.Wav"), MusicFileKind::Wav);
+    EXPECT_EQ(MusicFileKindOf("C:\\m\\a.WAV"), MusicFileKind::Wav);
+    EXPECT_EQ(MusicFileKindOf("C:\\m\\a.mp3"), MusicFileKind::Mp3);
+    EXPECT_EQ(MusicFileKindOf("C:\\m\\a.Mp3"), MusicFileKind::Mp3);
+    EXPECT_EQ(MusicFileKindOf("wav"), MusicFileKind::Wav); // the ending alone counts
+}
+
+TEST(MusicFileKindOf, PlaysNothingForOtherEndings) {
+    EXPECT_EQ(MusicFileKindOf("C:\\m\\a.wave"), MusicFileKind::None);
+    EXPECT_EQ(MusicFileKindOf("C:\\m\\a"), MusicFileKind::None);
+    EXPECT_EQ(MusicFileKindOf("C:\\m\\a.mp4"), MusicFileKind::None);
+    EXPECT_EQ(MusicFileKindOf(""), MusicFileKind::None);
+    EXPECT_EQ(MusicFileKindOf("av"), MusicFileKind::None);
+}
+
+TEST(MusicFileKindOf, CountsCharactersNotBytes) {
+    // "ジ" is 83 57: its trail byte is 'W', so the last three bytes of "xジAV" read "WAV".
+    EXPECT_EQ(MusicFileKindOf("C:\\m\\x\x83\x57"
+                              "AV"),
+              MusicFileKind::None);
+    EXPECT_EQ(MusicFileKindOf("C:\\\x83\x57\\a.wav"), MusicFileKind::Wav);
+}
+
+TEST(Cp932, UpperCasesOnlyAsciiLetters) {
+    EXPECT_EQ(cp932::UpperAscii("/s-c"), "/S-C");
+    // "ヂ" is 83 61 and "ャ" is 83 83: trail bytes in the a..z range stay as they are.
+    EXPECT_EQ(cp932::UpperAscii("\x83\x61z"), "\x83\x61Z");
+}
+
+TEST(Cp932, SplitsIntoOneAndTwoByteCharacters) {
+    const auto chars = cp932::Characters("a\x83\x8B"
+                                         "b\x83");
+    ASSERT_EQ(chars.size(), 4u);
+    EXPECT_EQ(chars[1], "\x83\x8B");
+    EXPECT_EQ(chars[3], "\x83"); // a lead byte at the end stands alone
+    EXPECT_EQ(cp932::LastChars("a\x83\x8B"
+                               "b",
+                               2),
+              "\x83\x8B"
+              "b");
+    EXPECT_EQ(cp932::LastChars("ab", 3), "ab");
+}
+
+TEST(Twips, FifteenToThePixel) {
+    EXPECT_EQ(PixelsToTwips(1024), 15360);
+    EXPECT_EQ(TwipsToPixels(7440), 496);
+    EXPECT_EQ(TwipsToPixels(3645), 243);
+    EXPECT_EQ(TwipsToPixels(60), 4);
+    EXPECT_EQ(TwipsToPixels(1), 0);
+    EXPECT_EQ(TwipsToPixels(7), 0);
+    EXPECT_EQ(TwipsToPixels(8), 1);
+    EXPECT_EQ(TwipsToPixels(-8), -1);
+    EXPECT_DOUBLE_EQ(ToPixels(255, ScaleMode::Twips), 17.0);
+    EXPECT_DOUBLE_EQ(ToPixels(17, ScaleMode::Pixels), 17.0);
+    EXPECT_DOUBLE_EQ(FromPixels(28, ScaleMode::Twips), 420.0);
+}
+
+} // namespace
+} // namespace lumo
