@@ -18,6 +18,10 @@ record() { # name rc
     fi
 }
 
+echo "== format: clang-format on every C++ file =="
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+record "clang-format" $?
+
 echo "== tier 1: host tests (ASan, UBSan, libFuzzer) =="
 ctest --test-dir build/host --output-on-failure -j 2
 record "host tests" $?

@@ -10,7 +10,7 @@
 namespace lumo {
 
 class MusicDevice {
-public:
+  public:
     virtual ~MusicDevice() = default;
     // mciSendStringA(command, buffer of `capacity` chars, capacity, no callback). With capacity
     // 0 no reply is asked for. On return `reply` holds the buffer's text up to its first NUL;

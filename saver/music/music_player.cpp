@@ -1,4 +1,5 @@
 #include "music_player.h"
+#include "cp932.h"
 
 #include <cstddef>
 #include <limits>
@@ -28,7 +29,7 @@ bool ContainsErr(std::string_view reply) {
     const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
     std::size_t i = 0;
     while (i + 2 < reply.size()) {
-        if (IsCp932LeadByte(static_cast<unsigned char>(reply[i]))) {
+        if (cp932::IsLeadByte(static_cast<unsigned char>(reply[i]))) {
             i += 2;
             continue;
         }

@@ -1,4 +1,5 @@
 #include "settings.h"
+#include "cp932.h"
 
 #include <cstddef>
 #include <limits>
@@ -29,7 +30,7 @@ template <typename Pred> std::ptrdiff_t LastCharWhere(std::string_view text, Pre
     std::size_t i = 0;
     while (i < text.size()) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (IsCp932LeadByte(c) && i + 1 < text.size()) {
+        if (cp932::IsLeadByte(c) && i + 1 < text.size()) {
             i += 2;
             continue;
         }

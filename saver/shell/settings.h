@@ -53,12 +53,6 @@ struct DecimalReading {
 };
 std::optional<DecimalReading> ReadDecimal(std::string_view text);
 
-// Code page 932 lead bytes: the byte after one is a trail byte and may look like '\' or a
-// letter, so path and text scans step over it.
-constexpr bool IsCp932LeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 // The path FileExists opens: one trailing '\' dropped.
 std::string WithoutTrailingBackslash(std::string_view path);
 
