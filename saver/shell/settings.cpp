@@ -163,7 +163,10 @@ std::optional<std::int16_t> ReadSettingNumber(std::string_view text) {
 }
 
 std::string FormatSettingNumber(std::int16_t value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    // The sign position: a blank stands where a minus would.
+    std::string text = value < 0 ? std::string() : std::string(" ");
+    text += std::to_string(value);
+    return text;
 }
 
 std::string FolderOf(std::string_view path) {
