@@ -21,7 +21,7 @@ scripts/with-bench.sh --size 1280x720 -- bash -c '
     # A desktop worth photographing: Wine captures what its own windows show, so a window of
     # ours plays the desktop.
     convert -size 1280x720 plasma:fractal -blur 0x1 \
-        -font IPAGothic -pointsize 96 -fill white -gravity center -annotate 0 "ルモヴェイン" \
+        -font /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf -pointsize 96 -fill white -gravity center -annotate 0 "ルモヴェイン" \
         -type TrueColor BMP3:"$LUMO_BENCH_DIR/desktop.bmp"
     wine "$probe" desktop "$(winepath -w "$LUMO_BENCH_DIR/desktop.bmp")" >"$LUMO_BENCH_DIR/desktop.log" 2>&1 &
     until grep -q ready "$LUMO_BENCH_DIR/desktop.log" 2>/dev/null; do sleep 0.1; done
