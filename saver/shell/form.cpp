@@ -109,13 +109,16 @@ void Form::Load() {
     CreateChildren();
     loaded_ = true;
     ++g_loadedForms;
-    for (Timer* timer : timers_) {
-        timer->Arm();
-    }
     try {
         Form_Load();
     } catch (...) {
         // The load event's own policy decides about its steps; nothing escapes to the caller.
+    }
+    // Ticks are only handled once the load event has returned, so timers enabled in the design
+    // start counting then: a watch never fires sooner than its interval after what the load
+    // started (the session's renderer watch relies on it).
+    for (Timer* timer : timers_) {
+        timer->Arm();
     }
 }
 

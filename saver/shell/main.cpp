@@ -3,6 +3,7 @@
 
 #include "application.h"
 #include "entry.h"
+#include "form.h"
 #include "win32_entry_host.h"
 
 #include <windows.h>
@@ -12,6 +13,11 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
     try {
         lumo::Win32EntryHost host;
         lumo::Main(host);
+        // A session form that could not be made leaves nothing to wait for; without this the
+        // process would sit invisible, holding the hidden cursor.
+        if (lumo::Form::LoadedCount() == 0) {
+            return 0;
+        }
         lumo::app::RunMessageLoop();
     } catch (...) {
         // Nothing to report to: the saver shows no error texts of its own.

@@ -41,7 +41,7 @@ void Timer::SetInterval(unsigned intervalMs) {
 
 void Timer::Arm() {
     const HWND hwnd = form_.Hwnd();
-    if (!enabled_ || interval_ == 0 || hwnd == nullptr) {
+    if (armed_ || !enabled_ || interval_ == 0 || hwnd == nullptr) {
         return;
     }
     armed_ = ::SetTimer(hwnd, id_, interval_, nullptr) != 0;

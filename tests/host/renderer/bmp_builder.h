@@ -8,7 +8,7 @@
 
 namespace lumo::testing {
 
-struct BmpSpec {
+struct BmpRecipe {
     std::uint16_t type = 0x4D42;
     std::uint32_t offBits = 54;
     std::uint32_t infoSize = 40;
@@ -37,7 +37,7 @@ inline std::size_t TestStride(std::int32_t width) {
     return ((static_cast<std::size_t>(width) * 3) + 3) / 4 * 4;
 }
 
-inline std::vector<std::uint8_t> BuildBmp(const BmpSpec& s) {
+inline std::vector<std::uint8_t> BuildBmp(const BmpRecipe& s) {
     const std::int64_t height = s.height;
     const auto rows = static_cast<std::size_t>(height < 0 ? -height : height);
     const std::size_t stride = s.width > 0 ? TestStride(s.width) : 0;

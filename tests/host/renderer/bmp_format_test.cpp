@@ -93,33 +93,33 @@ TEST(EncodeSnapshotHeaders, RoundTripsCommonScreenSizes) {
 }
 
 TEST(ReadFileHeader, RefusesWhatCannotBeASnapshot) {
-    lumo::testing::BmpSpec spec;
-    spec.type = 0x4D43; // "CM"
-    EXPECT_EQ(FileHeaderOf(BuildBmp(spec)).refusal, Refusal::kNotBitmap);
+    lumo::testing::BmpRecipe recipe;
+    recipe.type = 0x4D43; // "CM"
+    EXPECT_EQ(FileHeaderOf(BuildBmp(recipe)).refusal, Refusal::kNotBitmap);
 
     for (std::uint32_t offBits : {0u, 13u, 14u, 53u}) {
-        spec = {};
-        spec.offBits = offBits;
-        EXPECT_EQ(FileHeaderOf(BuildBmp(spec)).refusal, Refusal::kInfoBlockTooSmall) << offBits;
+        recipe = {};
+        recipe.offBits = offBits;
+        EXPECT_EQ(FileHeaderOf(BuildBmp(recipe)).refusal, Refusal::kInfoBlockTooSmall) << offBits;
     }
     for (std::uint32_t offBits : {14u + 65537u, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
         std::vector<std::uint8_t> file = BuildBmp({});
         lumo::testing::Put(file, 10, offBits, 4);
         EXPECT_EQ(FileHeaderOf(file).refusal, Refusal::kInfoBlockTooLarge) << offBits;
     }
-    spec = {};
-    spec.offBits = 14 + 65536;
-    EXPECT_EQ(FileHeaderOf(BuildBmp(spec)).infoBlockBytes, 65536u);
+    recipe = {};
+    recipe.offBits = 14 + 65536;
+    EXPECT_EQ(FileHeaderOf(BuildBmp(recipe)).infoBlockBytes, 65536u);
 }
 
 TEST(ReadInfoBlock, RefusesDamagedHeaders) {
     struct Case {
         const char* what;
-        lumo::testing::BmpSpec spec;
+        lumo::testing::BmpRecipe recipe;
         Refusal expected;
     };
     auto with = [](auto change) {
-        lumo::testing::BmpSpec s;
+        lumo::testing::BmpRecipe s;
         change(s);
         return s;
     };
@@ -164,25 +164,25 @@ TEST(ReadInfoBlock, RefusesDamagedHeaders) {
          Refusal::kSizeImageTooLarge},
     };
     for (const Case& c : cases) {
-        const auto file = BuildBmp(c.spec);
+        const auto file = BuildBmp(c.recipe);
         ASSERT_EQ(FileHeaderOf(file).refusal, Refusal::kNone) << c.what;
         EXPECT_EQ(LayoutOf(file).refusal, c.expected) << c.what;
     }
 }
 
 TEST(ReadInfoBlock, AcceptsTheLimitsAndKeepsTopDownAsWritten) {
-    lumo::testing::BmpSpec spec;
-    spec.width = 16384;
-    spec.height = -16384;
-    spec.fillPixels = false;
-    auto layout = LayoutOf(BuildBmp(spec));
+    lumo::testing::BmpRecipe recipe;
+    recipe.width = 16384;
+    recipe.height = -16384;
+    recipe.fillPixels = false;
+    auto layout = LayoutOf(BuildBmp(recipe));
     ASSERT_TRUE(layout.ok());
     EXPECT_EQ(layout.height, -16384);
     EXPECT_EQ(layout.pixelBytes, 16384u * 16384u * 3u);
 
-    spec = {};
-    spec.sizeImage = 36 + 65536; // padding up to the slack is fine
-    layout = LayoutOf(BuildBmp(spec));
+    recipe = {};
+    recipe.sizeImage = 36 + 65536; // padding up to the slack is fine
+    layout = LayoutOf(BuildBmp(recipe));
     ASSERT_TRUE(layout.ok());
     EXPECT_EQ(layout.pixelBytes, 36u + 65536u);
 }

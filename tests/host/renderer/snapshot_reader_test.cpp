@@ -8,7 +8,7 @@ namespace {
 
 using lumo::SnapshotOutcome;
 using lumo::bmp::Refusal;
-using lumo::testing::BmpSpec;
+using lumo::testing::BmpRecipe;
 using lumo::testing::BuildBmp;
 using lumo::testing::Pattern;
 
@@ -52,13 +52,13 @@ void ExpectPatternRows(const lumo::SnapshotImage& image, std::size_t stride) {
 }
 
 TEST(ReadSnapshot, ReadsAnOddWidthWithoutShear) {
-    BmpSpec spec;
-    spec.width = 1366;
-    spec.height = 7;
-    spec.sizeImage = 0;
-    spec.trailingBytes = 100; // must be left alone
+    BmpRecipe recipe;
+    recipe.width = 1366;
+    recipe.height = 7;
+    recipe.sizeImage = 0;
+    recipe.trailingBytes = 100; // must be left alone
     std::size_t consumed = 0;
-    const auto image = Read(BuildBmp(spec), &consumed);
+    const auto image = Read(BuildBmp(recipe), &consumed);
     ASSERT_TRUE(image.loaded());
     EXPECT_EQ(image.layout.stride, 4100u);
     EXPECT_EQ(image.layout.pixelBytes, 4100u * 7u);
@@ -67,14 +67,14 @@ TEST(ReadSnapshot, ReadsAnOddWidthWithoutShear) {
 }
 
 TEST(ReadSnapshot, ReadsExactlyTheGivenImageSize) {
-    BmpSpec spec;
-    spec.width = 5;
-    spec.height = 2;
-    spec.sizeImage = 16 * 2 + 2; // a writer that pads the block
-    spec.pixelBytesOverride = 16 * 2 + 2;
-    spec.trailingBytes = 50;
+    BmpRecipe recipe;
+    recipe.width = 5;
+    recipe.height = 2;
+    recipe.sizeImage = 16 * 2 + 2; // a writer that pads the block
+    recipe.pixelBytesOverride = 16 * 2 + 2;
+    recipe.trailingBytes = 50;
     std::size_t consumed = 0;
-    const auto image = Read(BuildBmp(spec), &consumed);
+    const auto image = Read(BuildBmp(recipe), &consumed);
     ASSERT_TRUE(image.loaded());
     EXPECT_EQ(image.layout.pixelBytes, 34u);
     EXPECT_EQ(consumed, 54u + 34u);
@@ -82,21 +82,21 @@ TEST(ReadSnapshot, ReadsExactlyTheGivenImageSize) {
 }
 
 TEST(ReadSnapshot, SkipsBytesBetweenInfoHeaderAndPixels) {
-    BmpSpec spec;
-    spec.width = 3;
-    spec.height = 3;
-    spec.offBits = 54 + 1024; // a colour table nobody uses
-    const auto image = Read(BuildBmp(spec));
+    BmpRecipe recipe;
+    recipe.width = 3;
+    recipe.height = 3;
+    recipe.offBits = 54 + 1024; // a colour table nobody uses
+    const auto image = Read(BuildBmp(recipe));
     ASSERT_TRUE(image.loaded());
     EXPECT_EQ(image.layout.width, 3);
     ExpectPatternRows(image, 12);
 }
 
 TEST(ReadSnapshot, PassesATopDownFileOnUnchanged) {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = -3;
-    const auto image = Read(BuildBmp(spec));
+    BmpRecipe recipe;
+    recipe.width = 2;
+    recipe.height = -3;
+    const auto image = Read(BuildBmp(recipe));
     ASSERT_TRUE(image.loaded());
     EXPECT_EQ(image.layout.height, -3);
     EXPECT_EQ(image.layout.pixelBytes, 8u * 3u);
@@ -121,41 +121,41 @@ TEST(ReadSnapshot, FailsOnAFileThatEndsEarly) {
         EXPECT_EQ(image.pixels, nullptr);
     }
     // A given image size larger than what the file holds.
-    BmpSpec spec;
-    spec.sizeImage = 36 + 4;
-    EXPECT_EQ(Read(BuildBmp(spec)).outcome, SnapshotOutcome::kShortPixelBlock);
+    BmpRecipe recipe;
+    recipe.sizeImage = 36 + 4;
+    EXPECT_EQ(Read(BuildBmp(recipe)).outcome, SnapshotOutcome::kShortPixelBlock);
 }
 
 TEST(ReadSnapshot, RefusesDamagedHeadersBeforeReadingPixels) {
-    BmpSpec spec;
-    spec.type = 0x4142;
-    auto image = Read(BuildBmp(spec));
+    BmpRecipe recipe;
+    recipe.type = 0x4142;
+    auto image = Read(BuildBmp(recipe));
     EXPECT_EQ(image.outcome, SnapshotOutcome::kBadFileHeader);
     EXPECT_EQ(image.fileRefusal, Refusal::kNotBitmap);
 
-    spec = {};
-    spec.offBits = 20;
-    image = Read(BuildBmp(spec));
+    recipe = {};
+    recipe.offBits = 20;
+    image = Read(BuildBmp(recipe));
     EXPECT_EQ(image.outcome, SnapshotOutcome::kBadFileHeader);
     EXPECT_EQ(image.fileRefusal, Refusal::kInfoBlockTooSmall);
 
     // A huge claim stops at the header: nothing past the info block is read.
-    spec = {};
-    spec.width = 100000;
-    spec.height = 100000;
-    spec.fillPixels = false;
-    spec.trailingBytes = 10;
+    recipe = {};
+    recipe.width = 100000;
+    recipe.height = 100000;
+    recipe.fillPixels = false;
+    recipe.trailingBytes = 10;
     std::size_t consumed = 0;
-    image = Read(BuildBmp(spec), &consumed);
+    image = Read(BuildBmp(recipe), &consumed);
     EXPECT_EQ(image.outcome, SnapshotOutcome::kBadInfoHeader);
     EXPECT_EQ(image.layout.refusal, Refusal::kImageTooLarge);
     EXPECT_TRUE(image.headersRead);
     EXPECT_EQ(image.layout.width, 100000);
     EXPECT_EQ(consumed, 54u);
 
-    spec = {};
-    spec.sizeImage = 10; // smaller than the rows: the builder would read past the buffer
-    image = Read(BuildBmp(spec));
+    recipe = {};
+    recipe.sizeImage = 10; // smaller than the rows: the builder would read past the buffer
+    image = Read(BuildBmp(recipe));
     EXPECT_EQ(image.layout.refusal, Refusal::kSizeImageTooSmall);
     EXPECT_EQ(image.pixels, nullptr);
 }

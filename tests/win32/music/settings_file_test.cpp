@@ -56,6 +56,25 @@ TEST_F(SettingsFileTest, ReadsTheCodePage932KeysAndKeepsAnExistingFile) {
     EXPECT_EQ(Bgm().BgmFolder, music.path());
 }
 
+// Written from the stored bytes themselves, not from the program's constants, so that a changed
+// key or file name byte shows here: files written by earlier versions must still be read.
+TEST_F(SettingsFileTest, ReadsAFileWrittenWithTheStoredKeyBytes) {
+    const std::string name =
+        program.path() + "\\\x83\x8B\x83\x82\x83\x94\x83\x46\x83\x43\x83\x93.ini";
+    const TempFolder music{"lumo music"};
+    const std::string song = music / "a.wav";
+    ASSERT_TRUE(WriteBytes(song, "RIFF"));
+    ASSERT_TRUE(WriteBytes(name, "[Section]\r\n"
+                                 "\x42\x47\x4D\x8B\xE6\x95\xAA= 2\r\n"
+                                 "\x42\x47\x4D\xD8\xCB\xDF\xB0\xC4= 7\r\n"
+                                 "\x42\x47\x4D\xCC\xA7\xB2\xD9=" +
+                                     song + "\r\n"));
+    LoadSettings(program.path());
+    EXPECT_EQ(Bgm().BgmKind, 2);
+    EXPECT_EQ(Bgm().BgmRepeat, 7);
+    EXPECT_EQ(Bgm().BgmFile, song);
+}
+
 TEST_F(SettingsFileTest, KeysWithOtherBytesAreNotTheSettings) {
     // The same keys in full-width katakana (UTF-8 bytes here) are different keys.
     ASSERT_TRUE(WriteBytes(iniPath, "[Section]\r\nBGM\xE5\x8C\xBA\xE5\x88\x86=1\r\n"

@@ -10,15 +10,15 @@
 namespace {
 
 using lumo::SnapshotOutcome;
-using lumo::testing::BmpSpec;
+using lumo::testing::BmpRecipe;
 using lumo::testing::BuildBmp;
 using lumo::testing::TempFile;
 
 TEST(SnapshotFile, ReadsAScreenSizedFileWhole) {
-    BmpSpec spec;
-    spec.width = 1366;
-    spec.height = 768;
-    const auto bytes = BuildBmp(spec);
+    BmpRecipe recipe;
+    recipe.width = 1366;
+    recipe.height = 768;
+    const auto bytes = BuildBmp(recipe);
     TempFile file("lumo_snapshot_1366.bmp", bytes);
     const auto image = lumo::ReadSnapshotFile(file.path());
     ASSERT_TRUE(image.loaded());
@@ -29,14 +29,14 @@ TEST(SnapshotFile, ReadsAScreenSizedFileWhole) {
 }
 
 TEST(SnapshotFile, SkipsExtraHeaderBytesAndReadsTheGivenSize) {
-    BmpSpec spec;
-    spec.width = 7;
-    spec.height = 5;
-    spec.offBits = 54 + 100;
-    spec.sizeImage = 24 * 5 + 2;
-    spec.pixelBytesOverride = 24 * 5 + 2;
-    spec.trailingBytes = 9;
-    const auto bytes = BuildBmp(spec);
+    BmpRecipe recipe;
+    recipe.width = 7;
+    recipe.height = 5;
+    recipe.offBits = 54 + 100;
+    recipe.sizeImage = 24 * 5 + 2;
+    recipe.pixelBytesOverride = 24 * 5 + 2;
+    recipe.trailingBytes = 9;
+    const auto bytes = BuildBmp(recipe);
     TempFile file("lumo_snapshot_offset.bmp", bytes);
     const auto image = lumo::ReadSnapshotFile(file.path());
     ASSERT_TRUE(image.loaded());
@@ -62,17 +62,17 @@ TEST(SnapshotFile, FailsOnDamagedFiles) {
         EXPECT_EQ(lumo::ReadSnapshotFile(file.path()).outcome, SnapshotOutcome::kShortFileHeader);
     }
     {
-        BmpSpec spec;
-        spec.offBits = 30;
-        TempFile file("lumo_snapshot_offbits.bmp", BuildBmp(spec));
+        BmpRecipe recipe;
+        recipe.offBits = 30;
+        TempFile file("lumo_snapshot_offbits.bmp", BuildBmp(recipe));
         EXPECT_EQ(lumo::ReadSnapshotFile(file.path()).outcome, SnapshotOutcome::kBadFileHeader);
     }
     {
-        BmpSpec spec;
-        spec.width = 40000;
-        spec.height = 40000;
-        spec.fillPixels = false;
-        TempFile file("lumo_snapshot_huge.bmp", BuildBmp(spec));
+        BmpRecipe recipe;
+        recipe.width = 40000;
+        recipe.height = 40000;
+        recipe.fillPixels = false;
+        TempFile file("lumo_snapshot_huge.bmp", BuildBmp(recipe));
         EXPECT_EQ(lumo::ReadSnapshotFile(file.path()).outcome, SnapshotOutcome::kBadInfoHeader);
     }
 }
