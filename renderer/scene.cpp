@@ -16,8 +16,6 @@ constexpr float kCameraDistance = 3.0f;
 
 struct SceneState {
     StarField stars;
-    // Lives until process exit, after the GL context is gone; its delete then does nothing.
-    Texture snapshot;
 };
 
 SceneState scene;
@@ -63,8 +61,8 @@ bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight) {
     InitStars(scene.stars);
 
     // A missing or damaged picture leaves the stars as flat tinted squares; nothing to report.
-    scene.snapshot.LoadBmp(kSnapshotPath);
-    scene.snapshot.Bind();
+    SnapshotTexture.LoadBmp(SnapshotPath);
+    SnapshotTexture.Bind();
 
     glEnable(GL_TEXTURE_2D);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
@@ -80,7 +78,7 @@ void DrawFrame(float frameSeconds) {
     glRotatef(s.sceneAngleY, 0.0f, 1.0f, 0.0f);
     glRotatef(s.sceneAngleZ, 0.0f, 0.0f, 1.0f);
     AdvanceSceneAngles(s, frameSeconds);
-    for (int i = 0; i < kStarCount; ++i) {
+    for (int i = 0; i < StarCount; ++i) {
         DrawStar(i, frameSeconds);
     }
     glPopMatrix();

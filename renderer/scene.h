@@ -7,7 +7,7 @@
 namespace lumo {
 
 // Where the saver leaves the desktop picture.
-inline constexpr const char* kSnapshotPath = "c:\\v_olka\\Lumovane.bmp";
+inline constexpr const char* SnapshotPath = "c:\\v_olka\\Lumovane.bmp";
 
 bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight);
 void DrawFrame(float frameSeconds);

@@ -20,7 +20,7 @@ void RespawnStar(StarField& f, int i) {
 }
 
 void InitStars(StarField& f) {
-    for (int i = 0; i < kStarCount; ++i) {
+    for (int i = 0; i < StarCount; ++i) {
         RespawnStar(f, i);
         f.scale[i] = static_cast<float>(3.0 + RandomRange(f.random, 1.0f));
     }

@@ -9,7 +9,7 @@
 
 namespace lumo {
 
-inline constexpr int kStarCount = 6;
+inline constexpr int StarCount = 6;
 
 // Degrees per second about x, y and z.
 inline constexpr float kSceneTurnX = 5.0f;
@@ -17,7 +17,7 @@ inline constexpr float kSceneTurnY = 10.0f;
 inline constexpr float kSceneTurnZ = 7.0f;
 
 struct StarField {
-    using Lane = std::array<float, kStarCount>;
+    using Lane = std::array<float, StarCount>;
     Lane scale{};
     Lane maxScale{};
     Lane growth{};

@@ -8,6 +8,8 @@
 
 namespace lumo {
 
+Texture SnapshotTexture;
+
 void Texture::Release() {
     if (glName_ != 0) {
         const GLuint name = glName_ - 1;

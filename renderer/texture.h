@@ -33,4 +33,8 @@ class Texture {
     std::int32_t height_ = 0;
 };
 
+// The one texture of the run: the desktop picture every star shows. It lives until process exit,
+// after the GL context is gone, so its delete then does nothing.
+extern Texture SnapshotTexture;
+
 } // namespace lumo

@@ -22,7 +22,7 @@ inline constexpr char kRendererMissingText[] =
     "\x82\xAA\x93\xAF\x82\xB6\xCC\xAB\xD9\xC0\xDE\x82\xC9\x8C\xA9\x82\xC2\x82\xA9\x82\xE8\x82\xDC"
     "\x82\xB9\x82\xF1\x81\x49";
 inline constexpr char kSnapshotFolder[] = "C:\\v_olka";
-inline constexpr char kSnapshotPath[] = "C:\\v_olka\\Lumovane.bmp";
+inline constexpr char SnapshotPath[] = "C:\\v_olka\\Lumovane.bmp";
 inline constexpr char kRendererWindowTitle[] = "Lumovane_VC";
 
 // The cursor display count returned when the entry hid the cursor; the session hands it back.

@@ -23,7 +23,7 @@ void SaverSession::Form_Load() {
     SkipOnError([&] { host_.SizeToScreen(); });
     SkipOnError([&] { host_.CaptureDesktop(); });
     // The renderer reads this file once at its start, so it must be whole before it runs.
-    SkipOnError([&] { host_.SaveSnapshot(kSnapshotPath); });
+    SkipOnError([&] { host_.SaveSnapshot(SnapshotPath); });
     SkipOnError([&] { rendererPath_ = JoinPath(host_.ProgramFolder(), kRendererFileName); });
     SkipOnError([&] { host_.StartProgram(rendererPath_); });
 

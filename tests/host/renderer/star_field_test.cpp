@@ -6,7 +6,7 @@
 
 namespace {
 
-using lumo::kStarCount;
+using lumo::StarCount;
 using lumo::StarField;
 
 std::uint32_t StateAfter(int draws) {
@@ -31,7 +31,7 @@ TEST(StarField, InitDrawsSevenValuesPerStarInOrder) {
     EXPECT_FLOAT_EQ(f.maxScale[0], static_cast<float>(1.0 + 15724.0 / 32768.0));
     EXPECT_FLOAT_EQ(f.scale[0], static_cast<float>(3.0 + 11478.0 / 32768.0));
 
-    for (int i = 0; i < kStarCount; ++i) {
+    for (int i = 0; i < StarCount; ++i) {
         EXPECT_GE(f.scale[i], 3.0f);
         EXPECT_LT(f.scale[i], 4.0f);
         EXPECT_GE(f.maxScale[i], 1.0f);
@@ -50,11 +50,11 @@ TEST(StarField, EveryStarIsBornAgainOnTheFirstFrame) {
         StarField f;
         lumo::InitStars(f);
         const StarField before = f;
-        for (int i = 0; i < kStarCount; ++i) {
+        for (int i = 0; i < StarCount; ++i) {
             lumo::AdvanceStar(f, i, step);
         }
         EXPECT_EQ(f.random.state(), StateAfter(42 + 36)) << "step " << step;
-        for (int i = 0; i < kStarCount; ++i) {
+        for (int i = 0; i < StarCount; ++i) {
             EXPECT_EQ(f.scale[i], 0.0f);
             EXPECT_NE(f.angle[i], before.angle[i]);
         }
@@ -66,7 +66,7 @@ TEST(StarField, BirthsOfSetUpAndFirstFrameAreTheSameEveryRun) {
     StarField b;
     lumo::InitStars(a);
     lumo::InitStars(b);
-    for (int i = 0; i < kStarCount; ++i) {
+    for (int i = 0; i < StarCount; ++i) {
         lumo::AdvanceStar(a, i, 0.01f);
         lumo::AdvanceStar(b, i, 0.5f);
     }
