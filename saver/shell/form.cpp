@@ -36,6 +36,7 @@ int Px(double twips) {
 
 Form::Form(FormDesign design) : design_(std::move(design)) {
     picture_.SetBackColour(design_.backColour.value_or(::GetSysColor(COLOR_BTNFACE)));
+    picture_.SetBackPicture(design_.picture);
 }
 
 Form::~Form() {
@@ -153,13 +154,19 @@ void Form::Hide() {
 }
 
 void Form::Unload(UnloadMode mode) {
+    UnloadWith(mode, true);
+}
+
+void Form::UnloadWith(UnloadMode mode, bool ask) {
     if (!IsLoaded() || unloading_) {
         return;
     }
     unloading_ = true;
     bool cancel = false;
     try {
-        Form_QueryUnload(cancel, mode);
+        if (ask) {
+            Form_QueryUnload(cancel, mode);
+        }
         if (!cancel) {
             Form_Unload(cancel);
         }
@@ -179,6 +186,31 @@ void Form::Unload(UnloadMode mode) {
     if (g_loadedForms == 0) {
         ::PostQuitMessage(0);
     }
+}
+
+bool Form::QueryEndSession() {
+    // Asked whether Windows may end the session: the form's QueryUnload answers, and a cancel
+    // refuses the end. The unload itself waits for WM_ENDSESSION.
+    if (!IsLoaded() || unloading_) {
+        return true;
+    }
+    unloading_ = true;
+    bool cancel = false;
+    try {
+        Form_QueryUnload(cancel, UnloadMode::WindowsSession);
+    } catch (...) {
+        // As with an unload: a failing event does not stop the session's end.
+    }
+    unloading_ = false;
+    sessionAsked_ = !cancel;
+    return !cancel;
+}
+
+void Form::SetPicture(const lumo::Picture& picture) {
+    design_.picture = picture;
+    picture_.SetBackPicture(picture);
+    picture_.Clear();
+    picture_.Refresh();
 }
 
 void Form::RemoveTimer(Timer& timer) {
@@ -260,16 +292,20 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (OnMessage(message, wParam, lParam, result)) {
         return result;
     }
+    if (RouteMouse(message, wParam, lParam)) {
+        return 0;
+    }
     switch (message) {
     case WM_ERASEBKGND:
         return 1; // the surface covers the whole client area
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        const HDC dc = ::BeginPaint(hwnd_, &ps);
-        picture_.PaintTo(dc, ps.rcPaint);
-        ::EndPaint(hwnd_, &ps);
+    case WM_PAINT:
+        PaintWindow();
         return 0;
-    }
+    case WM_COMMAND:
+        if (ReflectCommand(wParam, lParam)) {
+            return 0;
+        }
+        break;
     case WM_SIZE:
         ResizeSurfaceToClient();
         if (loaded_) {
@@ -292,11 +328,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Unload(UnloadMode::FromControlMenu);
         return 0;
     case WM_QUERYENDSESSION:
-        return TRUE;
+        return QueryEndSession() ? TRUE : FALSE;
     case WM_ENDSESSION:
         if (wParam != 0) {
-            Unload(UnloadMode::WindowsSession);
+            UnloadWith(UnloadMode::WindowsSession, !sessionAsked_);
         }
+        sessionAsked_ = false; // the end was called off, or it is under way
         return 0;
     case WM_SETCURSOR:
         if (app::CurrentMousePointer() == app::MousePointer::Wait) {

@@ -5,6 +5,8 @@
 // last loaded form is unloaded the message loop ends, and with it the program.
 
 #include "control.h"
+#include "font_design.h"
+#include "picture.h"
 #include "surface.h"
 #include "twips.h"
 
@@ -34,6 +36,8 @@ struct FormDesign {
     bool maxButton = false;
     bool showInTaskbar = true;
     bool programIcon = true; // the program's icon in the title bar
+    lumo::Picture picture;   // lies on the background from the top-left corner
+    FontDesign font;         // the ambient font of the user controls on the form
 };
 
 class Form : public Container {
@@ -63,6 +67,8 @@ class Form : public Container {
     double ScaleHeight() const { return picture_.ScaleHeight(); }
     void SetCaption(const std::string& caption);
     const FormDesign& Design() const { return design_; }
+    // A new background picture: the persistent image is cleared to it (and what was drawn goes).
+    void SetPicture(const lumo::Picture& picture);
 
     // Forms loaded in this process.
     static int LoadedCount();
@@ -70,6 +76,7 @@ class Form : public Container {
     HWND ContainerWindow() const override { return hwnd_; }
     Form& ParentForm() override { return *this; }
     const Surface* Background() const override { return &picture_; }
+    const FontDesign& Font() const override { return design_.font; }
 
   protected:
     virtual void Form_Load() {}
@@ -89,14 +96,18 @@ class Form : public Container {
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // QueryUnload (unless `ask` is false: it has run already) and Unload, then the window goes.
+    void UnloadWith(UnloadMode mode, bool ask);
+    bool QueryEndSession();
     void ResizeSurfaceToClient();
     DWORD Style() const;
     DWORD ExStyle() const;
 
     FormDesign design_;
     HWND hwnd_ = nullptr;
-    bool loaded_ = false;    // controls made; events may run
-    bool unloading_ = false; // QueryUnload/Unload running: a second Unload is ignored
+    bool loaded_ = false;       // controls made; events may run
+    bool unloading_ = false;    // QueryUnload/Unload running: a second Unload is ignored
+    bool sessionAsked_ = false; // QueryUnload agreed to the end of the Windows session
     Surface picture_;
     std::vector<Timer*> timers_;
 };

@@ -1,14 +1,13 @@
 #include "label.h"
 
-#include "surface.h"
-
 #include <cmath>
 
 namespace lumo {
 
 HFONT CreateDesignFont(const FontDesign& font) {
     const int height = -static_cast<int>(std::lround(font.points * 96.0 / 72.0));
-    return ::CreateFontA(height, 0, 0, 0, font.weight, FALSE, font.underline ? TRUE : FALSE, FALSE,
+    return ::CreateFontA(height, 0, 0, 0, font.weight, font.italic ? TRUE : FALSE,
+                         font.underline ? TRUE : FALSE, font.strikethrough ? TRUE : FALSE,
                          static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
 }
@@ -40,29 +39,33 @@ void Label::SetForeColour(COLORREF colour) {
     }
 }
 
+void DrawLabelText(HDC dc, const RECT& box, const LabelDesign& design, HFONT font, bool enabled) {
+    win::SelectedObject selected(dc, font);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, enabled ? design.foreColour : ::GetSysColor(COLOR_GRAYTEXT));
+    UINT format = DT_NOPREFIX;
+    format |= design.wordWrap ? DT_WORDBREAK : DT_SINGLELINE;
+    format |= design.align == TextAlign::Centre  ? DT_CENTER
+              : design.align == TextAlign::Right ? DT_RIGHT
+                                                 : DT_LEFT;
+    RECT into = box;
+    ::DrawTextA(dc, design.caption.c_str(), static_cast<int>(design.caption.size()), &into, format);
+}
+
 void Label::Paint(HDC dc) {
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
     if (design_.backColour) {
         win::GdiObject<HBRUSH> brush(::CreateSolidBrush(*design_.backColour));
         ::FillRect(dc, &client, brush.Get());
-    } else if (const Surface* under = Parent().Background()) {
-        // Transparent: show the part of the container's picture that lies under the label.
+    } else {
+        // Transparent: show what lies under the label in its container.
         POINT origin{0, 0};
         ::MapWindowPoints(Hwnd(), Parent().ContainerWindow(), &origin, 1);
-        ::BitBlt(dc, 0, 0, client.right, client.bottom, under->Dc(), origin.x, origin.y, SRCCOPY);
+        Parent().PaintArea(
+            dc, 0, 0, RECT{origin.x, origin.y, origin.x + client.right, origin.y + client.bottom});
     }
-    win::SelectedObject font(dc, font_.Get());
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc,
-                   ::IsWindowEnabled(Hwnd()) ? design_.foreColour : ::GetSysColor(COLOR_GRAYTEXT));
-    UINT format = DT_NOPREFIX;
-    format |= design_.wordWrap ? DT_WORDBREAK : DT_SINGLELINE;
-    format |= design_.align == TextAlign::Centre  ? DT_CENTER
-              : design_.align == TextAlign::Right ? DT_RIGHT
-                                                  : DT_LEFT;
-    ::DrawTextA(dc, design_.caption.c_str(), static_cast<int>(design_.caption.size()), &client,
-                format);
+    DrawLabelText(dc, client, design_, font_.Get(), ::IsWindowEnabled(Hwnd()) != FALSE);
 }
 
 LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,6 +4,7 @@
 // window text, so the caption can be read from outside like any other window text.
 
 #include "control.h"
+#include "font_design.h"
 #include "win32_handles.h"
 
 #include <functional>
@@ -11,15 +12,6 @@
 #include <string>
 
 namespace lumo {
-
-struct FontDesign {
-    std::string name =
-        "\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E"; // ＭＳ Ｐゴシック
-    double points = 9.75;
-    int charset = SHIFTJIS_CHARSET;
-    int weight = FW_NORMAL;
-    bool underline = false;
-};
 
 enum class TextAlign { Left, Centre, Right };
 
@@ -61,5 +53,9 @@ class Label : public Control {
 
 // A font made from its design at the standard 96 dots per inch.
 HFONT CreateDesignFont(const FontDesign& font);
+
+// Draws a label's caption into `box` of `dc` (the background is the caller's), in the
+// platform's grey when disabled.
+void DrawLabelText(HDC dc, const RECT& box, const LabelDesign& design, HFONT font, bool enabled);
 
 } // namespace lumo

@@ -3,8 +3,15 @@
 namespace lumo {
 
 PictureBox::PictureBox(Container& parent, const PictureBoxDesign& design)
-    : Control(parent, design.control), border_(design.border) {
+    : Control(parent, design.control), border_(design.border), font_(design.font) {
     picture_.SetBackColour(design.backColour.value_or(::GetSysColor(COLOR_BTNFACE)));
+    picture_.SetBackPicture(design.picture);
+}
+
+void PictureBox::SetPicture(const lumo::Picture& picture) {
+    picture_.SetBackPicture(picture);
+    picture_.Clear();
+    picture_.Refresh();
 }
 
 const char* PictureBox::ClassName() const {
@@ -26,16 +33,20 @@ void PictureBox::ResizeSurfaceToClient() {
 }
 
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (RouteMouse(message, wParam, lParam)) {
+        return 0;
+    }
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        const HDC dc = ::BeginPaint(Hwnd(), &ps);
-        picture_.PaintTo(dc, ps.rcPaint);
-        ::EndPaint(Hwnd(), &ps);
+    case WM_PAINT:
+        PaintWindow();
         return 0;
-    }
+    case WM_COMMAND:
+        if (ReflectCommand(wParam, lParam)) {
+            return 0;
+        }
+        break;
     case WM_SIZE:
         ResizeSurfaceToClient();
         return 0;

@@ -3,6 +3,8 @@
 // its own. What is drawn into it stays, also while its form is hidden.
 
 #include "control.h"
+#include "font_design.h"
+#include "picture.h"
 #include "surface.h"
 
 #include <optional>
@@ -13,6 +15,8 @@ struct PictureBoxDesign {
     ControlDesign control;
     std::optional<COLORREF> backColour; // none: the system's button face
     bool border = false;                // a sunken frame inside the control's size
+    lumo::Picture picture;              // lies on the background from the top-left corner
+    FontDesign font;                    // the ambient font of the user controls in the box
 };
 
 class PictureBox : public Control, public Container {
@@ -24,10 +28,13 @@ class PictureBox : public Control, public Container {
     // Inner size in the surface's drawing unit.
     double ScaleWidth() const { return picture_.ScaleWidth(); }
     double ScaleHeight() const { return picture_.ScaleHeight(); }
+    // A new background picture: the persistent image is cleared to it (and what was drawn goes).
+    void SetPicture(const lumo::Picture& picture);
 
     HWND ContainerWindow() const override { return Hwnd(); }
     Form& ParentForm() override { return Parent().ParentForm(); }
     const Surface* Background() const override { return &picture_; }
+    const FontDesign& Font() const override { return font_; }
 
   protected:
     const char* ClassName() const override;
@@ -40,6 +47,7 @@ class PictureBox : public Control, public Container {
     void ResizeSurfaceToClient();
 
     bool border_;
+    FontDesign font_;
     Surface picture_;
 };
 

@@ -34,10 +34,8 @@ void Surface::Resize(int widthPixels, int heightPixels) {
     win::MemoryDc freshDc(::CreateCompatibleDC(screen.Get()));
     {
         win::SelectedObject into(freshDc.Get(), fresh.Get());
-        const RECT all{0, 0, widthPixels > 0 ? widthPixels : 1,
-                       heightPixels > 0 ? heightPixels : 1};
-        win::GdiObject<HBRUSH> brush(::CreateSolidBrush(backColour_));
-        ::FillRect(freshDc.Get(), &all, brush.Get());
+        FillBackground(freshDc.Get(), widthPixels > 0 ? widthPixels : 1,
+                       heightPixels > 0 ? heightPixels : 1);
         if (bitmap_.Get() != nullptr) {
             ::BitBlt(freshDc.Get(), 0, 0, std::min(width_, widthPixels),
                      std::min(height_, heightPixels), dc_.Get(), 0, 0, SRCCOPY);
@@ -56,10 +54,15 @@ int Surface::ToPx(double value) const {
     return static_cast<int>(std::lround(ToPixels(value, scaleMode_)));
 }
 
-void Surface::Clear() {
-    const RECT all{0, 0, width_, height_};
+void Surface::FillBackground(HDC dc, int width, int height) const {
+    const RECT all{0, 0, width, height};
     win::GdiObject<HBRUSH> brush(::CreateSolidBrush(backColour_));
-    ::FillRect(dc_.Get(), &all, brush.Get());
+    ::FillRect(dc, &all, brush.Get());
+    backPicture_.Draw(dc, 0, 0, backPicture_.WidthPixels(), backPicture_.HeightPixels());
+}
+
+void Surface::Clear() {
+    FillBackground(dc_.Get(), width_, height_);
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, COLORREF colour) {
@@ -86,10 +89,17 @@ void Surface::PaintPicture(HDC source, double destX, double destY, double destWi
                  sh, SRCCOPY);
 }
 
+void Surface::PaintPicture(const lumo::Picture& source, double destX, double destY,
+                           double destWidth, double destHeight, double srcX, double srcY,
+                           double srcWidth, double srcHeight) {
+    source.DrawPart(dc_.Get(), ToPx(destX), ToPx(destY), ToPx(destWidth), ToPx(destHeight),
+                    ToPx(srcX), ToPx(srcY), ToPx(srcWidth), ToPx(srcHeight));
+}
+
 void Surface::Refresh() const {
     if (owner_ != nullptr) {
-        ::InvalidateRect(owner_, nullptr, FALSE);
-        ::UpdateWindow(owner_);
+        // Children with a transparent background show this image: they repaint with it.
+        ::RedrawWindow(owner_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
 }
 

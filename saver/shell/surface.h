@@ -3,6 +3,7 @@
 // which its window repaints, also while the window is hidden or covered. Forms, picture boxes
 // and user controls draw only here; their WM_PAINT just copies the bitmap out.
 
+#include "picture.h"
 #include "twips.h"
 #include "win32_handles.h"
 
@@ -24,9 +25,13 @@ class Surface {
     void SetOwner(HWND owner) { owner_ = owner; }
     void SetBackColour(COLORREF colour) { backColour_ = colour; }
     COLORREF BackColour() const { return backColour_; }
+    // A picture that lies on the background colour from the top-left corner: clearing the
+    // image and growing it show it again. An empty picture takes it away.
+    void SetBackPicture(const lumo::Picture& picture) { backPicture_ = picture; }
+    const lumo::Picture& BackPicture() const { return backPicture_; }
 
     // New size in pixels; what was drawn stays in the part both sizes share, new parts get the
-    // background colour.
+    // background colour and picture.
     void Resize(int widthPixels, int heightPixels);
     int WidthPixels() const { return width_; }
     int HeightPixels() const { return height_; }
@@ -48,7 +53,10 @@ class Surface {
     // differ. Both rectangles are in this surface's unit.
     void PaintPicture(HDC source, double destX, double destY, double destWidth, double destHeight,
                       double srcX, double srcY, double srcWidth, double srcHeight);
-    // Shows the image in the owner window now.
+    void PaintPicture(const lumo::Picture& source, double destX, double destY, double destWidth,
+                      double destHeight, double srcX, double srcY, double srcWidth,
+                      double srcHeight);
+    // Shows the image in the owner window now, and the windows on it that show it through.
     void Refresh() const;
     // Copies the image into a window's paint context (WM_PAINT).
     void PaintTo(HDC target, const RECT& area) const;
@@ -58,9 +66,11 @@ class Surface {
 
   private:
     int ToPx(double value) const;
+    void FillBackground(HDC dc, int width, int height) const;
 
     HWND owner_ = nullptr;
     COLORREF backColour_ = RGB(0, 0, 0);
+    lumo::Picture backPicture_;
     ScaleMode scaleMode_ = ScaleMode::Twips;
     int width_ = 0;
     int height_ = 0;

@@ -161,6 +161,32 @@ TEST(Form, AModalShowReturnsWhenTheFormHasBeenUnloaded) {
     ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE); // it was the last form
 }
 
+TEST(Form, TheEndOfTheWindowsSessionAsksQueryUnloadWhichMayRefuseIt) {
+    EventForm form;
+    form.Load();
+    const HWND hwnd = form.Hwnd();
+    form.events.clear();
+    form.cancelNextUnload = true;
+    EXPECT_EQ(::SendMessageA(hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), FALSE);
+    EXPECT_EQ(form.events, (std::vector<std::string>{"QueryUnload"}));
+    EXPECT_EQ(form.lastMode, UnloadMode::WindowsSession);
+    ::SendMessageA(hwnd, WM_ENDSESSION, FALSE, 0); // the end was called off
+    EXPECT_TRUE(form.IsLoaded());
+
+    // Agreed: the form stays until the session really ends, then unloads without being
+    // asked a second time.
+    EXPECT_EQ(::SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_TRUE(form.IsLoaded());
+    ::SendMessageA(hwnd, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(form.events,
+              (std::vector<std::string>{"QueryUnload", "QueryUnload", "Unload window"}));
+    EXPECT_EQ(form.lastMode, UnloadMode::WindowsSession);
+    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_FALSE(::IsWindow(hwnd));
+    MSG msg;
+    ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE); // it was the last form
+}
+
 TEST(Form, AFailingEventDoesNotEscapeIntoTheDispatcher) {
     class ThrowingForm final : public Form {
       public:

@@ -34,6 +34,22 @@ inline void PumpFor(std::chrono::milliseconds time) {
     PumpUntil([] { return false; }, time);
 }
 
+// A pixel of a window as it shows on the screen, once its pending painting is done.
+inline COLORREF WindowPixel(HWND hwnd, int x, int y) {
+    ::UpdateWindow(hwnd);
+    HDC dc = ::GetDC(hwnd);
+    const COLORREF c = ::GetPixel(dc, x, y);
+    ::ReleaseDC(hwnd, dc);
+    return c;
+}
+
+// Whether two colours differ by at most `tolerance` in every channel (JPEG is lossy).
+inline bool Near(COLORREF a, COLORREF b, int tolerance = 24) {
+    const auto within = [&](int x, int y) { return x - y <= tolerance && y - x <= tolerance; };
+    return within(GetRValue(a), GetRValue(b)) && within(GetGValue(a), GetGValue(b)) &&
+           within(GetBValue(a), GetBValue(b));
+}
+
 inline std::string ScratchFolder(const char* name) {
     char temp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, temp);
