@@ -3,7 +3,7 @@
 #include "texture.h"
 
 #include "bmp_builder.h"
-#include "gl_context.h"
+#include "hidden_gl_window.h"
 #include "temp_file.h"
 
 #include <GL/gl.h>
@@ -15,43 +15,8 @@ namespace {
 
 using lumo::testing::BmpRecipe;
 using lumo::testing::BuildBmp;
+using lumo::testing::HiddenGlWindow;
 using lumo::testing::TempFile;
-
-class HiddenGlWindow {
-  public:
-    HiddenGlWindow() {
-        WNDCLASSA windowClass{};
-        windowClass.style = CS_OWNDC;
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "LumoTextureTest";
-        RegisterClassA(&windowClass);
-        window_ = CreateWindowExA(0, "LumoTextureTest", "", WS_POPUP, 0, 0, 64, 64, nullptr,
-                                  nullptr, windowClass.hInstance, nullptr);
-        dc_.Acquire(window_);
-        PIXELFORMATDESCRIPTOR descriptor{};
-        descriptor.nSize = sizeof(descriptor);
-        descriptor.nVersion = 1;
-        descriptor.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-        descriptor.iPixelType = PFD_TYPE_RGBA;
-        descriptor.cColorBits = 24;
-        descriptor.iLayerType = PFD_MAIN_PLANE;
-        SetPixelFormat(dc_.get(), ChoosePixelFormat(dc_.get(), &descriptor), &descriptor);
-        context_.Create(dc_.get());
-    }
-    ~HiddenGlWindow() {
-        context_.Reset();
-        dc_.Reset();
-        DestroyWindow(window_);
-        UnregisterClassA("LumoTextureTest", GetModuleHandleA(nullptr));
-    }
-    bool ready() const { return window_ != nullptr && wglGetCurrentContext() != nullptr; }
-
-  private:
-    HWND window_ = nullptr;
-    lumo::WindowDc dc_;
-    lumo::GlContext context_;
-};
 
 GLint LevelWidth(GLint level) {
     GLint width = -1;
