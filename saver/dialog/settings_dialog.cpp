@@ -1,24 +1,225 @@
 #include "settings_dialog.h"
 
-#include "entry.h"
+#include "application.h"
+#include "background_shading.h"
+#include "dialog_design.h"
+#include "dialog_resources.h"
+#include "open_file_record.h"
+#include "settings_file.h"
+#include "skip_on_error.h"
+#include "zoom.h"
+
+#include <shellapi.h>
+
+#include <functional>
 
 namespace lumo {
 
 namespace {
 
-FormDesign DialogDesign() {
-    FormDesign design;
-    design.caption = kDialogCaption;
-    design.border = BorderStyle::FixedSingle;
-    design.clientWidth = 7440;
-    design.clientHeight = 3645;
-    design.backColour = RGB(0xC0, 0xC0, 0xC0);
-    design.showInTaskbar = false;
-    return design;
+// A picture kept as a resource of the program; an empty picture when it is missing.
+Picture ResourcePicture(int id) {
+    const HMODULE module = ::GetModuleHandleA(nullptr);
+    const HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));
+    if (found == nullptr) {
+        return Picture{};
+    }
+    const HGLOBAL loaded = ::LoadResource(module, found);
+    const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;
+    if (bytes == nullptr) {
+        return Picture{};
+    }
+    try {
+        return Picture::FromBytes(bytes, ::SizeofResource(module, found));
+    } catch (...) {
+        return Picture{};
+    }
+}
+
+HCURSOR HandPointer() {
+    // Shared from the program's resources: the system frees it with the program.
+    return ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_DIALOG_HAND));
+}
+
+// One line per pixel row in the colour of that row; kept in the persistent image.
+void PaintShading(Surface& surface, RowColour (*colourOf)(std::int32_t, double)) {
+    surface.SetScaleMode(ScaleMode::Pixels);
+    const double height = surface.ScaleHeight();
+    const double width = surface.ScaleWidth();
+    const std::int32_t last = LastShadedRow(height);
+    for (std::int32_t y = 0; y <= last; ++y) {
+        const RowColour c = colourOf(y, height);
+        surface.Line(
+            0, y, width, y,
+            RGB(static_cast<BYTE>(c.red), static_cast<BYTE>(c.green), static_cast<BYTE>(c.blue)));
+    }
+    surface.Refresh();
+}
+
+// Initialize of every Command button, also of those inside other controls.
+void InitializeButtonsIn(const Container& container) {
+    for (Control* child : container.Children()) {
+        if (auto* button = dynamic_cast<Command*>(child)) {
+            SkipOnError([&] { button->Initialize(); });
+        }
+        if (const auto* inner = dynamic_cast<const Container*>(child)) {
+            InitializeButtonsIn(*inner);
+        }
+    }
 }
 
 } // namespace
 
-Lumovane_P::Lumovane_P() : Form(DialogDesign()) {}
+Lumovane_P::Lumovane_P() : Lumovane_P(Bgm(), ApiResult, app::ProgramFolder()) {}
+
+Lumovane_P::Lumovane_P(BgmSettings& settings, std::int32_t& apiResult, std::string programFolder)
+    : Form(DialogWindowDesign()), Panel(Pic_C.Add(*this, PanelDesign())),
+      BGM_Repeat(Panel, RepeatBoxDesign()), lbl_URL(*this, UrlDesign(HandPointer())),
+      Cmd_Set(*this, SaveButtonDesign()), Cmd_Can(*this, CancelButtonDesign()),
+      programFolder_(std::move(programFolder)),
+      steps_(static_cast<DialogHost&>(*this), settings, apiResult) {
+    // The music group, row by row as it stands in the panel.
+    Shape3.Add(Panel, GroupFrameDesign());
+    lbl.Add(Panel, GroupTitleDesign());
+    for (const int kind : {1, 0, 2}) {
+        Img_BGM.Add(Panel, KindMarkDesign(kind));
+        lbl_BGM.Add(Panel, KindLabelDesign(kind));
+    }
+    lbl.Add(Panel, RepeatLabelDesign());
+    Cmd_File.Add(Panel, FileButtonDesign());
+    lbl_Fname.Add(Panel, FileNameDesign());
+    // Below the panel.
+    lbl.Add(*this, CreditDesign());
+    Img_Ra.Add(*this, MarkPictureDesign(0, ResourcePicture(IDR_DIALOG_MARK_OFF)));
+    Img_Ra.Add(*this, MarkPictureDesign(1, ResourcePicture(IDR_DIALOG_MARK_ON)));
+
+    SetTabOrder({&lbl[7], &Panel, &BGM_Repeat, &lbl_Fname[0], &lbl_BGM[0], &lbl_BGM[2], &lbl_BGM[1],
+                 &lbl[14], &lbl[15], &Cmd_File[0], &Cmd_Set, &Cmd_Can, &lbl_URL});
+
+    // A press of any mouse button chooses the kind; it does not wait for the release.
+    Img_BGM.Handle(&GraphicControl::OnMouseDown,
+                   [this](int kind, const MouseEvent&) { steps_.SelectBgmKind(kind); });
+    lbl_BGM.Handle(&Label::OnMouseDown, [this](int kind, int) { steps_.SelectBgmKind(kind); });
+    Cmd_File.Handle(&Command::Click, [this](int index) { steps_.Cmd_File_Click(index); });
+    Cmd_Set.Click = [this] { steps_.Cmd_Set_Click(); };
+    Cmd_Can.Click = [this] { steps_.Cmd_Can_Click(); };
+    lbl_URL.OnClick = [this] { steps_.lbl_URL_Click(); };
+}
+
+void Lumovane_P::Form_Load() {
+    steps_.Form_Load();
+}
+
+void Lumovane_P::Form_Unload(bool& /*cancel*/) {
+    steps_.Form_Unload();
+}
+
+void Lumovane_P::Form_Resize() {
+    SkipOnError([&] { PaintShading(Picture(), &WindowRowColour); });
+    SkipOnError([&] { PaintShading(Panel.Picture(), &PanelRowColour); });
+}
+
+double Lumovane_P::ScreenWidth() {
+    return app::ScreenWidthTwips();
+}
+
+double Lumovane_P::ScreenHeight() {
+    return app::ScreenHeightTwips();
+}
+
+double Lumovane_P::WindowWidth() {
+    return Width();
+}
+
+double Lumovane_P::WindowHeight() {
+    return Height();
+}
+
+void Lumovane_P::MoveWindow(double left, double top) {
+    Move(left, top, Width(), Height());
+}
+
+void Lumovane_P::InitializeCommandButtons() {
+    InitializeButtonsIn(*this);
+}
+
+void Lumovane_P::SetRepeatEnabled(bool enabled) {
+    BGM_Repeat.SetEnabled(enabled);
+}
+
+void Lumovane_P::SetFileButtonEnabled(int index, bool enabled) {
+    Cmd_File[index].SetEnabled(enabled);
+}
+
+void Lumovane_P::SetMarkPicture(int mark, int picture) {
+    Img_BGM[mark].SetPicture(Img_Ra[picture].GetPicture());
+}
+
+void Lumovane_P::SetRepeatText(const std::string& text) {
+    BGM_Repeat.SetText(text);
+}
+
+std::string Lumovane_P::RepeatText() {
+    return BGM_Repeat.Text();
+}
+
+void Lumovane_P::AddRepeatItem(const std::string& item) {
+    BGM_Repeat.AddItem(item);
+}
+
+void Lumovane_P::SetFileCaption(int index, const std::string& caption) {
+    lbl_Fname[index].SetCaption(caption);
+}
+
+std::int32_t Lumovane_P::CursorPosition(std::int64_t& x, std::int64_t& y) {
+    POINT at{};
+    const BOOL got = ::GetCursorPos(&at);
+    x = at.x;
+    y = at.y;
+    return got;
+}
+
+void Lumovane_P::ZoomOpen() {
+    lumo::ZoomOpen(Hwnd());
+}
+
+void Lumovane_P::ZoomClose() {
+    lumo::ZoomClose(Hwnd());
+}
+
+void Lumovane_P::SetMousePointer(DialogPointer pointer) {
+    app::SetMousePointer(pointer == DialogPointer::Wait ? app::MousePointer::Wait
+                                                        : app::MousePointer::Default);
+}
+
+std::int32_t Lumovane_P::ChooseFile(const std::string& initialFolder, std::string& path) {
+    OpenFileRecord record(Hwnd(), ::GetModuleHandleA(nullptr), initialFolder);
+    const BOOL result = ::GetOpenFileNameA(&record.Record());
+    if (result > 0) {
+        path = record.ChosenPath();
+    }
+    return result;
+}
+
+std::string Lumovane_P::ProgramFolder() {
+    return programFolder_;
+}
+
+void Lumovane_P::WriteIni(const std::string& section, const std::string& key,
+                          const std::string& value, const std::string& path) {
+    lumo::WriteIni(section, key, value, path);
+}
+
+void Lumovane_P::UnloadForm() {
+    Form::Unload();
+}
+
+std::string Lumovane_P::UrlCaption() {
+    return lbl_URL.Caption();
+}
+
+void Lumovane_P::OpenDocument(const std::string& file) {
+    ::ShellExecuteA(Hwnd(), "open", file.c_str(), "", "", SW_SHOWNORMAL);
+}
 
 } // namespace lumo

@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "command_line.h"
+#include "form.h"
 #include "program_folder.h"
 #include "twips.h"
 #include "win32_handles.h"
@@ -16,6 +17,9 @@ MousePointer g_pointer = MousePointer::Default;
 void RunMessageLoop() {
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (Form::TranslateTabKey(msg)) {
+            continue;
+        }
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }

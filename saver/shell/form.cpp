@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace lumo {
 
@@ -30,6 +31,12 @@ void RegisterFormClass(WNDPROC procedure) {
 
 int Px(double twips) {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+bool TakesFocus(const Control* control) {
+    const HWND h = control->Hwnd();
+    return h != nullptr && ::IsWindowVisible(h) && ::IsWindowEnabled(h) &&
+           (::GetWindowLongA(h, GWL_STYLE) & WS_TABSTOP) != 0;
 }
 
 } // namespace
@@ -130,6 +137,9 @@ void Form::Show(ShowMode mode) {
     }
     ::ShowWindow(hwnd_, SW_SHOWNORMAL);
     ::UpdateWindow(hwnd_);
+    if (!tabOrder_.empty()) {
+        MoveFocus(nullptr, false);
+    }
     if (mode == ShowMode::Modeless) {
         return;
     }
@@ -142,8 +152,56 @@ void Form::Show(ShowMode mode) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
+        if (TranslateTabKey(msg)) {
+            continue;
+        }
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
+    }
+}
+
+bool Form::TranslateTabKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || msg.hwnd == nullptr) {
+        return false;
+    }
+    const HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
+    char className[sizeof kFormClass + 1] = {};
+    ::GetClassNameA(root, className, static_cast<int>(sizeof className));
+    if (std::string_view(className) != kFormClass) {
+        return false;
+    }
+    auto* form = reinterpret_cast<Form*>(::GetWindowLongPtrA(root, GWLP_USERDATA));
+    if (form == nullptr || form->tabOrder_.empty()) {
+        return false;
+    }
+    form->MoveFocus(msg.hwnd, ::GetKeyState(VK_SHIFT) < 0);
+    return true;
+}
+
+void Form::MoveFocus(HWND from, bool backwards) {
+    const std::size_t count = tabOrder_.size();
+    // The control holding the focus: the nearest window up from `from` that is in the order
+    // (the focus may lie in a part of it, such as a drop-down box's text field).
+    std::size_t current = count;
+    for (HWND h = from; h != nullptr && h != hwnd_ && current == count; h = ::GetParent(h)) {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (tabOrder_[i]->Hwnd() == h) {
+                current = i;
+                break;
+            }
+        }
+    }
+    for (std::size_t step = 1; step <= count; ++step) {
+        std::size_t i = 0;
+        if (current == count) {
+            i = backwards ? count - step : step - 1;
+        } else {
+            i = backwards ? (current + count - step) % count : (current + step) % count;
+        }
+        if (TakesFocus(tabOrder_[i])) {
+            ::SetFocus(tabOrder_[i]->Hwnd());
+            return;
+        }
     }
 }
 
@@ -183,6 +241,22 @@ void Form::UnloadWith(UnloadMode mode, bool ask) {
     loaded_ = false;
     --g_loadedForms;
     ::DestroyWindow(hwnd_);
+    if (g_loadedForms == 0) {
+        ::PostQuitMessage(0);
+    }
+}
+
+void Form::WindowDestroyedOutside() {
+    // Another window took ours with it (a preview host destroying its window destroys the child
+    // form in it): the form counts as unloaded, so the program ends when it was the last one.
+    if (!loaded_) {
+        return;
+    }
+    for (Timer* timer : timers_) {
+        timer->Disarm();
+    }
+    loaded_ = false;
+    --g_loadedForms;
     if (g_loadedForms == 0) {
         ::PostQuitMessage(0);
     }
@@ -278,6 +352,7 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
             self->hwnd_ = nullptr;
             self->picture_.SetOwner(nullptr);
+            self->WindowDestroyedOutside();
             return ::DefWindowProcA(hwnd, message, wParam, lParam);
         }
         return self->HandleMessage(message, wParam, lParam);
@@ -324,6 +399,21 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
         }
         return 0;
+    case WM_ACTIVATE:
+        if (tabOrder_.empty()) {
+            break;
+        }
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            // Kept so that the focus goes back there, not to the form's own window.
+            const HWND focus = ::GetFocus();
+            lastFocus_ = focus != nullptr && ::IsChild(hwnd_, focus) ? focus : nullptr;
+            return 0;
+        }
+        if (lastFocus_ != nullptr && ::IsWindow(lastFocus_) && ::IsChild(hwnd_, lastFocus_)) {
+            ::SetFocus(lastFocus_);
+            return 0;
+        }
+        break;
     case WM_CLOSE:
         Unload(UnloadMode::FromControlMenu);
         return 0;

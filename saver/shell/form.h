@@ -73,6 +73,15 @@ class Form : public Container {
     // Forms loaded in this process.
     static int LoadedCount();
 
+    // The order in which Tab (Shift+Tab backwards) moves the focus between the controls; the
+    // first that can take it gets the focus when the form is shown, and the focus comes back to
+    // where it was when the form is activated again. Controls without a tab stop, disabled or
+    // hidden ones are passed over. Without an order the keys are left to the controls.
+    void SetTabOrder(std::vector<Control*> order) { tabOrder_ = std::move(order); }
+    // A Tab key press in a form with a tab order moves the focus: true when it did, and the
+    // message is then not to be dispatched. The message loops ask before they dispatch.
+    static bool TranslateTabKey(const MSG& msg);
+
     HWND ContainerWindow() const override { return hwnd_; }
     Form& ParentForm() override { return *this; }
     const Surface* Background() const override { return &picture_; }
@@ -99,7 +108,11 @@ class Form : public Container {
     // QueryUnload (unless `ask` is false: it has run already) and Unload, then the window goes.
     void UnloadWith(UnloadMode mode, bool ask);
     bool QueryEndSession();
+    void WindowDestroyedOutside();
     void ResizeSurfaceToClient();
+    // Focuses the next control of the tab order after the one holding `from` (the first when
+    // none does) that can take the focus.
+    void MoveFocus(HWND from, bool backwards);
     DWORD Style() const;
     DWORD ExStyle() const;
 
@@ -110,6 +123,8 @@ class Form : public Container {
     bool sessionAsked_ = false; // QueryUnload agreed to the end of the Windows session
     Surface picture_;
     std::vector<Timer*> timers_;
+    std::vector<Control*> tabOrder_;
+    HWND lastFocus_ = nullptr; // the focused control's window when the form was deactivated
 };
 
 } // namespace lumo

@@ -1,5 +1,7 @@
 #include "label.h"
 
+#include "application.h"
+
 #include <cmath>
 
 namespace lumo {
@@ -87,6 +89,13 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnMouseDown(message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4);
         }
         return 0;
+    case WM_SETCURSOR:
+        if (design_.mouseIcon != nullptr && LOWORD(lParam) == HTCLIENT &&
+            app::CurrentMousePointer() != app::MousePointer::Wait) {
+            ::SetCursor(design_.mouseIcon);
+            return TRUE;
+        }
+        break; // the form shows the wait pointer, or the class's arrow shows
     case WM_LBUTTONUP:
         if (pressed_ && OnClick) {
             pressed_ = false;

@@ -23,6 +23,9 @@ struct LabelDesign {
     std::optional<COLORREF> backColour; // none: transparent
     TextAlign align = TextAlign::Left;
     bool wordWrap = true;
+    // The mouse pointer over the label; none: the arrow. The application-wide wait pointer
+    // still wins over it.
+    HCURSOR mouseIcon = nullptr;
 };
 
 class Label : public Control {

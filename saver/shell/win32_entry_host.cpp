@@ -3,6 +3,7 @@
 #include "application.h"
 #include "music_player.h"
 #include "player_music.h"
+#include "preview_form.h"
 #include "session_form.h"
 #include "settings.h"
 #include "settings_dialog.h"
@@ -43,9 +44,10 @@ void Win32EntryHost::MessageBoxOk(const char* text, const char* caption) {
     app::MessageBoxOk(text, caption);
 }
 
-void Win32EntryHost::StartPreview(std::int32_t /*parentWindow*/) {
-    // The preview window is not built yet: a preview start shows nothing and ends.
-    app::EndProgram();
+void Win32EntryHost::StartPreview(std::int32_t parentWindow) {
+    // Lives as long as the process: the form ends the program when its window goes.
+    static Lumovane_R form;
+    form.Start(parentWindow);
 }
 
 void Win32EntryHost::ShowSettingsDialogModal() {

@@ -25,6 +25,24 @@ expect_refused() {
     echo "refused '$*' in $(elapsed "$t") s (exit code $rc)"
 }
 
+# A preview with a real window to draw in, as the display settings start it: the saver ends at
+# once and puts nothing into the window.
+expect_preview_refused() {
+    local out=$WORK/refused-preview.out host=$(dirname "$LUMO_PROBE")/preview_host.exe pid
+    rm -f "$WORK/go"
+    wine "$host" "$SAVER_DIR_WIN\\$SAVER_EXE" 152 112 "Z:$(readlink -f "$WORK" | tr / '\\')\\go" \
+        >"$out" 2>/dev/null &
+    pid=$!
+    for _ in $(seq 200); do
+        grep -q '^child\|^no-child' "$out" 2>/dev/null && break
+        sleep 0.1
+    done
+    touch "$WORK/go"
+    wait "$pid" || true
+    grep -q '^no-child 0' "$out" || fail "a preview in a real window was not refused: $(tr '\n' ' ' <"$out")"
+    echo "refused a preview in a real window"
+}
+
 start_saver /s
 first_pid=$saver_pid
 probe wait-window Lumovane_VC 20000 >/dev/null || fail "no renderer window"
@@ -32,6 +50,7 @@ for args in /s /c "/p 1234" ""; do
     # shellcheck disable=SC2086
     expect_refused $args
 done
+expect_preview_refused
 [ "$(xdotool search --name '^Lumovane_VC$' | wc -l)" = 1 ] || fail "a second renderer runs"
 saver_pid=$first_pid
 press_escape
@@ -44,6 +63,7 @@ for args in /s /c "/p 99"; do
     # shellcheck disable=SC2086
     expect_refused $args
 done
+expect_preview_refused
 # Closing it ends that program too.
 id=$(xdotool search --name "^${DIALOG_TITLE}\$" | head -n1)
 xdotool windowfocus "$id" 2>/dev/null || true

@@ -1,0 +1,85 @@
+#pragma once
+// The Command button: a push button that draws its own rounded, themed face. It follows the
+// mouse, the focus, the left button and its enabled flag, tracks the cursor with a 100 ms timer
+// (the host calls Initialize to start it) and raises Click when a button is released over it,
+// unless the press was dragged off and the cursor had left it. Its properties come from the
+// record the host form's design stores for it.
+
+#include "command_properties.h"
+#include "command_state.h"
+#include "command_view.h"
+#include "event.h"
+#include "timer.h"
+#include "user_control.h"
+#include "windowless_label.h"
+
+#include <cstdint>
+#include <string>
+
+namespace lumo {
+
+class Command : public UserControl, private CommandView {
+  public:
+    // design.properties holds the stored record (for the dialog's buttons: "caption", "font").
+    Command(Container& parent, const UserControlDesign& design);
+    ~Command() override;
+
+    Event<> Click;
+
+    // Starts hover tracking: call once for every button while its form loads.
+    void Initialize();
+
+    // The properties. These hide Control's own Enabled and Visible: the button keeps its window
+    // enabled and shown, and these are its stored properties.
+    bool Enabled(); // may draw (a read has side effects)
+    void SetEnabled(bool enabled);
+    std::string Caption() const; // code page 932
+    void SetCaption(const std::string& caption);
+    const FontDesign& Font() const override; // the caption's font
+    void SetFont(const FontDesign& font);
+    std::uint32_t FontColour(); // 0x00BBGGRR, or a system colour with the high bit set
+    void SetFontColour(std::uint32_t colour);
+    std::uint8_t Visible(); // 255: face shown, 0: only the caption
+    void SetVisible(std::uint8_t visible);
+
+    // For tests and the host: what the face shows.
+    std::uint8_t FaceState() const { return state_.FaceState(); }
+    bool MouseIsDown() const { return state_.MouseIsDown(); }
+    bool GradientInverted() const { return state_.GradientInverted(); }
+    std::uint8_t FirstRun() const { return properties_.FirstRun(); }
+
+  protected:
+    void UserControl_ReadProperties(const PropertyBag& record) override;
+    void UserControl_WriteProperties(PropertyBag& record) override;
+    void UserControl_Resize() override;
+    void UserControl_MouseDown(const MouseEvent& event) override;
+    void UserControl_MouseUp(const MouseEvent& event) override;
+    void UserControl_MouseMove(const MouseEvent& event) override;
+    void UserControl_GotFocus() override;
+    void UserControl_LostFocus() override;
+
+  private:
+    // CommandView
+    void PaintFace(Face face, bool gradientInverted) override;
+    void RaiseClick() override;
+    void StartHoverTimer(unsigned intervalMs) override;
+    void ShowCaptionEnabled(bool enabled) override;
+    void ShowCaption(const std::string& caption) override;
+    void ShowCaptionFont(const FontDesign& font) override;
+    void ShowCaptionColour(std::uint32_t colour) override;
+    void ShowOpaque(bool opaque) override;
+    void MarkChanged(const std::string& property) override;
+
+    void PaintGradient(bool inverted);
+    void TmrMouse_Timer();
+
+    CommandState state_;
+    CommandProperties properties_;
+
+  public:
+    // The caption (windowless: the mouse over it counts as over the button) and the hover timer.
+    WindowlessLabel LblMsg;
+    Timer TmrMouse;
+};
+
+} // namespace lumo

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The release archive: builds the two programs if needed and packs them with the Japanese and
+# English read-mes into build/release/ルモヴェイン-<version>-win64.zip.
+#
+#   scripts/release.sh              build dist/ (scripts/build.sh), then pack it
+#   scripts/release.sh --no-build   pack dist/ as it is
+#
+# LUMO_DIST names another folder with the programs, LUMO_RELEASE_DIR another folder for the
+# archive. The version is the saver's own FileVersion.
+#
+# Made for Windows' own Explorer: the Japanese names are stored in UTF-8 with the UTF-8 flag
+# (general purpose bit 11) set, so that "Extract All" shows ルモヴェイン.scr rather than mojibake;
+# the read-mes have CRLF lines and a UTF-8 byte order mark, which every Notepad reads right,
+# whatever the system's code page. Every entry carries one time stamp (SOURCE_DATE_EPOCH, else
+# the time of the last commit), so packing the same programs again gives the same archive.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+case "${1:-}" in
+"") bash scripts/build.sh >/dev/null ;;
+--no-build) ;;
+*)
+    echo "usage: $0 [--no-build]" >&2
+    exit 2
+    ;;
+esac
+
+dist=${LUMO_DIST:-$root/dist}
+out=${LUMO_RELEASE_DIR:-$root/build/release}
+name=ルモヴェイン
+version=$(sed -n 's/^ *VALUE "FileVersion", L"\([0-9.]*\)".*/\1/p' saver/shell/saver.rc)
+[ -n "$version" ] || {
+    echo "release: no FileVersion in saver/shell/saver.rc" >&2
+    exit 1
+}
+for program in "$name.scr" "$name.dll"; do
+    [ -f "$dist/$program" ] || {
+        echo "release: $dist/$program is missing" >&2
+        exit 1
+    }
+done
+stamp=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
+
+mkdir -p "$out"
+archive="$out/$name-$version-win64.zip"
+rm -f "$archive"
+/usr/bin/python3 - "$archive" "$dist" "$root/release" "$stamp" <<'PACK'
+import sys
+import time
+import zipfile
+
+archive, dist, texts, stamp = sys.argv[1:5]
+name = "ルモヴェイン"
+
+
+def windows_text(path):
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    text = text.replace("\r\n", "\n").replace("\n", "\r\n")
+    return "\ufeff".encode("utf-8") + text.encode("utf-8")
+
+
+def program(file_name):
+    with open(f"{dist}/{file_name}", "rb") as f:
+        return f.read()
+
+
+entries = [
+    (f"{name}.scr", program(f"{name}.scr")),
+    (f"{name}.dll", program(f"{name}.dll")),
+    ("README-ja.txt", windows_text(f"{texts}/README-ja.txt")),
+    ("README-en.txt", windows_text(f"{texts}/README-en.txt")),
+]
+# Zip times are local DOS times from 1980 on; the archive should not depend on the packer's zone.
+when = time.gmtime(max(int(stamp), 315532800))[:6]
+# zipfile stores a name that is not plain ASCII in UTF-8 and sets bit 11 for it by itself; an
+# ASCII name reads the same in every code page and goes without.
+with zipfile.ZipFile(archive, "w") as z:
+    for entry_name, data in entries:
+        info = zipfile.ZipInfo(entry_name, date_time=when)
+        info.compress_type = zipfile.ZIP_DEFLATED
+        # Unix as the maker: Info-ZIP's unzip would otherwise take the names for DOS code page
+        # bytes despite the UTF-8 flag; Windows' Explorer reads the flag alone.
+        info.create_system = 3
+        info.external_attr = (0o100644 << 16) | 0x20  # rw-r--r--, and the archive attribute
+        z.writestr(info, data, compresslevel=9)
+PACK
+echo "$archive"
