@@ -1,11 +1,8 @@
 # Sourced by the settings window's end-to-end tests (after saver_lib.sh): open the window, find
 # its controls on the screen, press and click as a user does, and read pixels of a screenshot.
 
-DIALOG_PROBE="$(dirname "$LUMO_PROBE")/dialog_probe.exe"
 INI="$SAVER_DIR/ルモヴェイン.ini"
 SHOT=$WORK/shot.png
-
-dprobe() { wine "$DIALOG_PROBE" "$@"; }
 
 # Starts the saver with /c and waits until its window is shown and painted.
 open_dialog() {
@@ -17,7 +14,7 @@ open_dialog() {
 
 # The window's controls: "client x y" and one "class<TAB>text<TAB>enabled<TAB>x y w h" per child.
 read_controls() {
-    dprobe controls "$DIALOG_TITLE" | tr -d '\r' >"$WORK/controls" ||
+    probe controls "$DIALOG_TITLE" | tr -d '\r' >"$WORK/controls" ||
         fail "the settings window's controls cannot be read"
     read -r CLIENT_X CLIENT_Y < <(awk -F'\t' '$1 == "client" { print $2 }' "$WORK/controls")
 }

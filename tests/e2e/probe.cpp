@@ -85,6 +85,18 @@ BOOL CALLBACK CollectChild(HWND h, LPARAM p) {
     return TRUE;
 }
 
+// One line per child window: class, text, enabled (1/0) and its place on the screen in pixels.
+BOOL CALLBACK CollectControl(HWND h, LPARAM p) {
+    auto* out = reinterpret_cast<ChildTexts*>(p);
+    RECT r = {};
+    GetWindowRect(h, &r);
+    char place[96];
+    std::snprintf(place, sizeof place, "\t%d\t%ld %ld %ld %ld", IsWindowEnabled(h) ? 1 : 0, r.left,
+                  r.top, r.right - r.left, r.bottom - r.top);
+    out->lines.push_back(ToUtf8(ClassOf(h)) + "\t" + ToUtf8(WindowText(h)) + place);
+    return TRUE;
+}
+
 struct ButtonSearch {
     std::wstring text;
     HWND found = nullptr;
@@ -189,7 +201,8 @@ int Desktop(const std::wstring& path) {
 }
 
 int Usage() {
-    Print("usage: probe wait-window|wait-gone|window-info|texts|click|key|post-key|list|cursor|"
+    Print("usage: probe "
+          "wait-window|wait-gone|window-info|texts|controls|click|key|post-key|list|cursor|"
           "desktop ...");
     return 2;
 }
@@ -248,6 +261,20 @@ int wmain(int argc, wchar_t** argv) {
         ChildTexts t;
         t.lines.push_back(ToUtf8(ClassOf(h)) + "\t" + ToUtf8(WindowText(h)));
         EnumChildWindows(h, CollectChild, reinterpret_cast<LPARAM>(&t));
+        for (const auto& l : t.lines) {
+            Print(l);
+        }
+        return 0;
+    }
+    if (cmd == L"controls") {
+        // The inner area's corner first, so that tests can turn design places into screen ones.
+        POINT origin = {0, 0};
+        ClientToScreen(h, &origin);
+        char head[64];
+        std::snprintf(head, sizeof head, "client\t%ld %ld", origin.x, origin.y);
+        ChildTexts t;
+        t.lines.push_back(head);
+        EnumChildWindows(h, CollectControl, reinterpret_cast<LPARAM>(&t));
         for (const auto& l : t.lines) {
             Print(l);
         }
