@@ -15,16 +15,16 @@ CommandProperties::CommandProperties(CommandState& state, CommandView& view, Fon
 
 void CommandProperties::SetCaption(const std::string& caption) {
     SkipOnError([&] {
+        view_.ShowCaption(caption);
         caption_ = caption;
-        view_.ShowCaption(caption_);
     });
     SkipOnError([&] { view_.MarkChanged("Caption"); });
 }
 
 void CommandProperties::SetFont(const FontDesign& font) {
     SkipOnError([&] {
+        view_.ShowCaptionFont(font);
         font_ = font;
-        view_.ShowCaptionFont(font_);
     });
     SkipOnError([&] { view_.MarkChanged("Font"); });
 }
@@ -37,8 +37,8 @@ std::uint32_t CommandProperties::FontColour() {
 
 void CommandProperties::SetFontColour(std::uint32_t colour) {
     try {
+        view_.ShowCaptionColour(colour);
         colour_ = colour;
-        view_.ShowCaptionColour(colour_);
         ApplyCaptionStyle();
         view_.MarkChanged("FontColour");
     } catch (...) {
@@ -76,14 +76,14 @@ std::uint8_t CommandProperties::Visible() {
 void CommandProperties::SetVisible(std::uint8_t visible) {
     if (visible != 0) {
         SkipOnError([&] {
-            opaque_ = true;
             view_.ShowOpaque(true);
+            opaque_ = true;
         });
         ApplyCaptionStyle();
     } else {
         SkipOnError([&] {
-            opaque_ = false;
             view_.ShowOpaque(false);
+            opaque_ = false;
         });
     }
     SkipOnError([&] { view_.MarkChanged("Visible"); });
@@ -97,15 +97,17 @@ void CommandProperties::ApplyCaptionStyle() {
         try {
             action();
         } catch (...) {
-            colour_ = 0;
-            SkipOnError([&] { view_.ShowCaptionColour(0); });
+            SkipOnError([&] {
+                view_.ShowCaptionColour(0);
+                colour_ = 0;
+            });
         }
     };
     step([&] { view_.ShowCaptionEnabled(true); });
     step([&] {
         if (firstRun_ == 0) {
-            colour_ = 0;
             view_.ShowCaptionColour(0);
+            colour_ = 0;
         }
     });
     step([&] { state_.DrawFace(Face::Normal); });
@@ -126,27 +128,32 @@ bool OpaqueOf(const PropertyValue& value) {
 } // namespace
 
 void CommandProperties::ReadProperties(const PropertyBag& record, const FontDesign& ambientFont) {
-    // Each entry on its own: one that cannot be converted leaves its value as it was.
+    // Each entry on its own: one that cannot be converted, or that the caption cannot show,
+    // leaves its value as it was.
     SkipOnError([&] { state_.SetIsEnabled(ToBool(record.Read("Enabled", true))); });
     SkipOnError([&] {
-        caption_ = ToText(record.Read("Caption", "Command1"s));
-        view_.ShowCaption(caption_);
+        const std::string caption = ToText(record.Read("Caption", "Command1"s));
+        view_.ShowCaption(caption);
+        caption_ = caption;
     });
     SkipOnError([&] {
-        font_ = ToFont(record.Read("Font", ambientFont));
-        view_.ShowCaptionFont(font_);
+        const FontDesign font = ToFont(record.Read("Font", ambientFont));
+        view_.ShowCaptionFont(font);
+        font_ = font;
     });
     SkipOnError([&] {
         firstRun_ = static_cast<std::uint8_t>(ToInteger(record.Read("FirstRun", "1"s), 0, 255));
     });
     SkipOnError([&] {
-        colour_ = static_cast<std::uint32_t>(
+        const auto colour = static_cast<std::uint32_t>(
             ToInteger(record.Read("FontColour", "0"s), INT32_MIN, UINT32_MAX));
-        view_.ShowCaptionColour(colour_);
+        view_.ShowCaptionColour(colour);
+        colour_ = colour;
     });
     SkipOnError([&] {
-        opaque_ = OpaqueOf(record.Read("Visible", "1"s));
-        view_.ShowOpaque(opaque_);
+        const bool opaque = OpaqueOf(record.Read("Visible", "1"s));
+        view_.ShowOpaque(opaque);
+        opaque_ = opaque;
     });
     ApplyCaptionStyle();
 }
@@ -156,7 +163,10 @@ void CommandProperties::WriteProperties(PropertyBag& record, const FontDesign& a
     SkipOnError([&] { record.Write("Caption", caption_, "Command"s); });
     SkipOnError([&] { record.Write("FirstRun", std::int64_t{firstRun_}, "1"s); });
     SkipOnError([&] { record.Write("Font", font_, ambientFont); });
-    SkipOnError([&] { record.Write("FontColour", std::int64_t{colour_}, "0"s); });
+    // A 32-bit number, as the runtime holds colours: system colours come out negative.
+    SkipOnError([&] {
+        record.Write("FontColour", std::int64_t{static_cast<std::int32_t>(colour_)}, "0"s);
+    });
     SkipOnError([&] { record.Write("Visible", std::int64_t{opaque_ ? 1 : 0}, "1"s); });
     ApplyCaptionStyle();
 }

@@ -41,6 +41,8 @@ class CommandProperties {
   private:
     CommandState& state_;
     CommandView& view_;
+    // What the caption and the surface show: a value changes only once the window has taken
+    // it, so a rejected one (a system colour that does not exist) leaves the old one in force.
     std::string caption_ = "Command";
     FontDesign font_;
     std::uint32_t colour_ = 0;

@@ -2,7 +2,10 @@
 
 #include "application.h"
 
+#include <windowsx.h>
+
 #include <cmath>
+#include <utility>
 
 namespace lumo {
 
@@ -84,7 +87,12 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        pressed_ = true;
+        if (message == WM_LBUTTONDOWN) {
+            // Only a left press starts a click, and the release belongs to the label wherever
+            // it happens, so that releasing elsewhere ends the press instead of leaving it set.
+            pressed_ = true;
+            ::SetCapture(Hwnd());
+        }
         if (OnMouseDown) {
             OnMouseDown(message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4);
         }
@@ -96,13 +104,22 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         break; // the form shows the wait pointer, or the class's arrow shows
-    case WM_LBUTTONUP:
-        if (pressed_ && OnClick) {
-            pressed_ = false;
+    case WM_LBUTTONUP: {
+        const bool wasPressed = std::exchange(pressed_, false);
+        if (::GetCapture() == Hwnd()) {
+            ::ReleaseCapture();
+        }
+        RECT client{};
+        ::GetClientRect(Hwnd(), &client);
+        const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (wasPressed && ::PtInRect(&client, at) && OnClick) {
             OnClick();
         }
-        pressed_ = false;
         return 0;
+    }
+    case WM_CAPTURECHANGED:
+        pressed_ = false;
+        break;
     default:
         break;
     }

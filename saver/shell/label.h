@@ -38,6 +38,7 @@ class Label : public Control {
 
     // Mouse events over the caption, with the pressed button (1 left, 2 right, 4 middle).
     std::function<void(int button)> OnMouseDown;
+    // A left press on the label released over it.
     std::function<void()> OnClick;
 
   protected:

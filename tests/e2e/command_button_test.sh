@@ -93,7 +93,7 @@ for _ in $(seq 15); do
     sleep 0.1
 done
 [ "$(last_face 2)" = 1 ] || fail "button 2 still hovered 1.5 s after the cursor left"
-echo "hover ended $(echo "$(date +%s.%N) - $left_at" | bc | cut -c1-4) s after leaving (polled)"
+echo "hover ended $(awk -v a="$left_at" -v b="$(date +%s.%N)" 'BEGIN { printf "%.2f", b - a }') s after leaving (polled)"
 sleep 0.3
 back_red=$(red_at $((x2 + 10)) $((y2 + 5)))
 [ "$back_red" -ge 235 ] || fail "button 2 still shows the hover gradient (red $back_red)"

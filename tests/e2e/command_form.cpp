@@ -95,8 +95,9 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY); // plain "\n" lines for the test's grep
     const unsigned seconds = argc > 1 ? static_cast<unsigned>(std::atoi(argv[1])) : 60;
     CommandForm form(seconds > 0 ? seconds : 60);
-    form.Move(2250, 2250, 2700, 2100); // 150, 150 pixels on the screen
     form.Show();
+    // A form has no window to move before it is shown.
+    form.Move(2250, 2250, 2700, 2100); // 150, 150 pixels on the screen
     ::SetForegroundWindow(form.Hwnd());
     app::RunMessageLoop();
     return 0;

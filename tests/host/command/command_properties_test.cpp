@@ -209,6 +209,16 @@ TEST_F(CommandPropertiesTest, FailuresOfTheColourStepsFollowTheirOwnRules) {
     for (const auto& line : view.log) {
         EXPECT_NE(line, "changed FontColour");
     }
+    // The caption never took the colour: it keeps the old one, and so do a read and a save.
+    EXPECT_EQ(properties.CaptionColour(), 9u);
+    view.failing.clear();
+    EXPECT_EQ(properties.FontColour(), 9u);
+    EXPECT_TRUE(ValuesEqual(Save().Read("FontColour", 0), 9));
+    // Loading a colour the caption rejects fails that step only: the old colour stays.
+    view.failing = {"ShowCaptionColour"};
+    properties.ReadProperties(PropertyBag{{"FontColour", 7}, {"Caption", "New"s}}, Ambient());
+    EXPECT_EQ(properties.CaptionColour(), 9u);
+    EXPECT_EQ(properties.Caption(), "New");
     // ApplyCaptionStyle: any failing step sets the colour to black and goes on.
     view.failing = {"ShowCaptionEnabled"};
     view.log.clear();
@@ -222,6 +232,7 @@ TEST_F(CommandPropertiesTest, SystemColoursAndNegativeStoredColoursRoundTrip) {
     Load(PropertyBag{{"FontColour", "-2147483630"s}});
     EXPECT_EQ(properties.CaptionColour(), 0x80000012u);
     const PropertyBag saved = Save();
+    EXPECT_TRUE(ValuesEqual(saved.Read("FontColour", 0), std::int64_t{-2147483630}));
     Load(PropertyBag{});
     Load(saved);
     EXPECT_EQ(properties.CaptionColour(), 0x80000012u);

@@ -305,6 +305,23 @@ TEST(CommandProperties, ANewInstanceIsSwitchedOnByItsFirstEnabledRead) {
     form.Unload();
 }
 
+TEST_F(CommandWindowTest, AnUnknownSystemColourLeavesTheCaptionColourAsItWas) {
+    constexpr std::uint32_t kHighlight = 0x80000000u | static_cast<std::uint32_t>(COLOR_HIGHLIGHT);
+    Command& button = form.Cmd_Set;
+    std::vector<std::string> changed;
+    button.OnPropertyChanged = [&](const std::string& name) { changed.push_back(name); };
+    button.SetFontColour(kHighlight);
+    EXPECT_EQ(button.LblMsg.ForeColour(), ::GetSysColor(COLOR_HIGHLIGHT));
+    button.SetFontColour(0x800000FFu); // no such system colour: the step fails
+    EXPECT_EQ(button.FontColour(), kHighlight);
+    EXPECT_EQ(button.LblMsg.ForeColour(), ::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(changed, std::vector<std::string>{"FontColour"});
+    // Saved, the colour is the runtime's 32-bit number: a system colour is negative.
+    button.SaveProperties();
+    EXPECT_TRUE(ValuesEqual(button.StoredProperties().Read("fontcolour", 0),
+                            std::int64_t{static_cast<std::int32_t>(kHighlight)}));
+}
+
 TEST(CommandArray, ClickReachesTheArraysHandlerWithTheIndex) {
     class ArrayForm final : public Form {
       public:

@@ -193,6 +193,17 @@ TEST_F(SettingsDialog, MarksAndDependentControlsFollowTheKindChosenWithAnyButton
     dialog.Unload();
 }
 
+TEST_F(SettingsDialog, LoadingStartsEveryCommandButtonWhereverItStands) {
+    Lumovane_P dialog(settings, apiResult, folder);
+    EXPECT_EQ(dialog.Cmd_File[0].FaceState(), 0);
+    dialog.Load();
+    // Initialize moves a button out of its "not started" state; "..." stands in the panel.
+    EXPECT_EQ(dialog.Cmd_Set.FaceState(), 1);
+    EXPECT_EQ(dialog.Cmd_Can.FaceState(), 1);
+    EXPECT_EQ(dialog.Cmd_File[0].FaceState(), 1);
+    dialog.Unload();
+}
+
 TEST_F(SettingsDialog, AKindWithoutAMarkSelectsNoneAndOpensAllTheSame) {
     settings.BgmKind = 5;
     Lumovane_P dialog(settings, apiResult, folder);
@@ -289,6 +300,35 @@ TEST_F(SettingsDialog, TabMovesTheFocusInTheDesignsOrder) {
     other.message = WM_KEYDOWN;
     other.wParam = VK_RETURN;
     EXPECT_FALSE(Form::TranslateTabKey(other));
+    dialog.Unload();
+}
+
+TEST_F(SettingsDialog, TheLinkClicksOnlyForALeftPressReleasedOverIt) {
+    Lumovane_P dialog(settings, apiResult, folder);
+    dialog.Show();
+    test::PumpFor(50ms);
+    int clicks = 0;
+    dialog.lbl_URL.OnClick = [&] { ++clicks; }; // no browser in a test
+    const HWND link = dialog.lbl_URL.Hwnd();
+    const auto send = [&](UINT message, int x, int y) {
+        ::SendMessageA(link, message, 0, MAKELPARAM(x, y));
+    };
+    // A right press, then a left release that began elsewhere: no click.
+    send(WM_RBUTTONDOWN, 4, 4);
+    send(WM_RBUTTONUP, 4, 4);
+    send(WM_LBUTTONUP, 4, 4);
+    EXPECT_EQ(clicks, 0);
+    // A left press released away from the link, then a stray release over it: no click.
+    send(WM_LBUTTONDOWN, 4, 4);
+    EXPECT_EQ(::GetCapture(), link);
+    send(WM_LBUTTONUP, 4, 400);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    send(WM_LBUTTONUP, 4, 4);
+    EXPECT_EQ(clicks, 0);
+    // Pressed and released over it: one click.
+    send(WM_LBUTTONDOWN, 4, 4);
+    send(WM_LBUTTONUP, 5, 5);
+    EXPECT_EQ(clicks, 1);
     dialog.Unload();
 }
 
