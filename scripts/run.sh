@@ -1,20 +1,45 @@
 #!/usr/bin/env bash
-# The main job: installs what is needed, builds dist/ and runs the screen saver (/s) under Wine.
-# With DISPLAY set it runs on that display until you press Esc in the star field. Without one it
-# runs on a virtual display over a sample desktop, saves a screenshot and ends by itself.
+# The main job: installs what is needed, builds dist/ and runs the screen saver under Wine, with
+# /s (the default: the star field) or /c (the settings window).
+# With DISPLAY set it runs on that display until you press Esc in the star field or close the
+# settings window. Without one it runs on a virtual display (over a sample desktop for /s), saves
+# a screenshot and ends by itself.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
+mode=${1:-/s}
+case "$mode" in
+/s | /S | /c | /C) ;;
+*)
+    echo "usage: $0 [/s | /c]" >&2
+    exit 2
+    ;;
+esac
 bash scripts/build.sh >/dev/null
-export LUMO_ROOT="$root"
+export LUMO_ROOT="$root" LUMO_MODE="$mode"
 
 if [ -n "${DISPLAY:-}" ]; then
-    echo "Running the screen saver on $DISPLAY; press Esc in its window to end it."
-    exec scripts/with-bench.sh --display "$DISPLAY" -- bash -c 'cd "$LUMO_ROOT/dist" && wine ./ルモヴェイン.scr /s'
+    echo "Running the screen saver ($mode) on $DISPLAY; press Esc in the star field, or close the settings window, to end it."
+    exec scripts/with-bench.sh --display "$DISPLAY" -- bash -c 'cd "$LUMO_ROOT/dist" && wine ./ルモヴェイン.scr "$LUMO_MODE"'
 fi
 
 cmake --build build/win --target probe >/dev/null
 shot="$root/build/screenshot.png"
+if [ "$mode" = /c ] || [ "$mode" = /C ]; then
+    scripts/with-bench.sh --size 800x600 -- bash -c '
+        set -euo pipefail
+        probe="$LUMO_ROOT/build/win/tests/e2e/probe.exe"
+        (cd "$LUMO_ROOT/dist" && wine ./ルモヴェイン.scr /c) &
+        saver=$!
+        wine "$probe" wait-window "<ルモヴェイン>" 20000 >/dev/null
+        sleep 2 # the opening zoom, then the painted background
+        import -window root "'"$shot"'"
+        wine "$probe" close "<ルモヴェイン>" >/dev/null
+        wait "$saver"
+    '
+    echo "The settings window opened on a virtual display; screenshot: $shot"
+    exit 0
+fi
 scripts/with-bench.sh --size 1280x720 -- bash -c '
     set -euo pipefail
     probe="$LUMO_ROOT/build/win/tests/e2e/probe.exe"

@@ -202,7 +202,7 @@ int Desktop(const std::wstring& path) {
 
 int Usage() {
     Print("usage: probe "
-          "wait-window|wait-gone|window-info|texts|controls|click|key|post-key|list|cursor|"
+          "wait-window|wait-gone|window-info|texts|controls|click|key|post-key|close|list|cursor|"
           "desktop ...");
     return 2;
 }
@@ -295,6 +295,11 @@ int wmain(int argc, wchar_t** argv) {
         SetFocus(h);
         Sleep(100);
         PressKey(static_cast<WORD>(num(3)));
+        return 0;
+    }
+    if (cmd == L"close") {
+        // As the close box does it.
+        PostMessageW(h, WM_CLOSE, 0, 0);
         return 0;
     }
     if (cmd == L"post-key") {
