@@ -8,8 +8,9 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 mode=${1:-/s}
+mode=${mode,,} # Windows takes either case
 case "$mode" in
-/s | /S | /c | /C) ;;
+/s | /c) ;;
 *)
     echo "usage: $0 [/s | /c]" >&2
     exit 2
@@ -25,7 +26,7 @@ fi
 
 cmake --build build/win --target probe >/dev/null
 shot="$root/build/screenshot.png"
-if [ "$mode" = /c ] || [ "$mode" = /C ]; then
+if [ "$mode" = /c ]; then
     scripts/with-bench.sh --size 800x600 -- bash -c '
         set -euo pipefail
         probe="$LUMO_ROOT/build/win/tests/e2e/probe.exe"
