@@ -96,11 +96,12 @@ Section
 SectionEnd
 
 ; Whether the screen saver the user has chosen is this one: the path as written, or the same
-; file under its short name.
+; file under its short name or through an environment variable.
 Function un.IsChosenSaver ; -> $0 "1" or ""
     Push $1
     Push $2
     ReadRegStr $1 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    ExpandEnvStrings $1 $1
     StrCpy $0 ""
     ${If} $1 == "$INSTDIR\${SAVER}" ; StrCmp ignores case, as the file system does
         StrCpy $0 1
