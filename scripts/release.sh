@@ -17,6 +17,9 @@
 # the time of the last commit), so packing the same programs again gives the same archive.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# Absolute, from where it was called: makensis reads the paths from its script's own folder.
+dist=$(realpath -ms "${LUMO_DIST:-$root/dist}")
+out=$(realpath -ms "${LUMO_RELEASE_DIR:-$root/build/release}")
 cd "$root"
 
 case "${1:-}" in
@@ -28,8 +31,6 @@ case "${1:-}" in
     ;;
 esac
 
-dist=${LUMO_DIST:-$root/dist}
-out=${LUMO_RELEASE_DIR:-$root/build/release}
 name=ルモヴェイン
 version=$(sed -n 's/^ *VALUE "FileVersion", L"\([0-9.]*\)".*/\1/p' saver/shell/saver.rc)
 [ -n "$version" ] || {
