@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# The release archive: builds the two programs if needed and packs them with the Japanese and
-# English read-mes into build/release/ルモヴェイン-<version>-win64.zip.
+# The release: builds the two programs if needed and packs them with the Japanese and English
+# read-mes into build/release/ルモヴェイン-<version>-win64.zip, and builds the setup program
+# build/release/ルモヴェイン-<version>-setup.exe (release/setup.nsi) from the same files.
 #
 #   scripts/release.sh              build dist/ (scripts/build.sh), then pack it
 #   scripts/release.sh --no-build   pack dist/ as it is
 #
 # LUMO_DIST names another folder with the programs, LUMO_RELEASE_DIR another folder for the
-# archive. The version is the saver's own FileVersion.
+# archive and the setup program. The version is the saver's own FileVersion. Prints the paths of
+# the archive and of the setup program.
 #
 # Made for Windows' own Explorer: the Japanese names are stored in UTF-8 with the UTF-8 flag
 # (general purpose bit 11) set, so that "Extract All" shows ルモヴェイン.scr rather than mojibake;
@@ -15,6 +17,9 @@
 # the time of the last commit), so packing the same programs again gives the same archive.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# Absolute, from where it was called: makensis reads the paths from its script's own folder.
+dist=$(realpath -ms "${LUMO_DIST:-$root/dist}")
+out=$(realpath -ms "${LUMO_RELEASE_DIR:-$root/build/release}")
 cd "$root"
 
 case "${1:-}" in
@@ -26,8 +31,6 @@ case "${1:-}" in
     ;;
 esac
 
-dist=${LUMO_DIST:-$root/dist}
-out=${LUMO_RELEASE_DIR:-$root/build/release}
 name=ルモヴェイン
 version=$(sed -n 's/^ *VALUE "FileVersion", L"\([0-9.]*\)".*/\1/p' saver/shell/saver.rc)
 [ -n "$version" ] || {
@@ -40,25 +43,37 @@ for program in "$name.scr" "$name.dll"; do
         exit 1
     }
 done
+# Windows' version records take four numbers: 1.00 is 1.0.0.0.
+vi_version() {
+    local major=${1%%.*} minor=${1#*.}
+    echo "$major.$((10#$minor)).0.0"
+}
 stamp=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
 
 mkdir -p "$out"
 archive="$out/$name-$version-win64.zip"
-rm -f "$archive"
-/usr/bin/python3 - "$archive" "$dist" "$root/release" "$stamp" <<'PACK'
+setup="$out/$name-$version-setup.exe"
+rm -f "$archive" "$setup"
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+/usr/bin/python3 - "$archive" "$dist" "$root/release" "$stamp" "$stage" <<'PACK'
 import sys
 import time
 import zipfile
 
-archive, dist, texts, stamp = sys.argv[1:5]
+archive, dist, texts, stamp, stage = sys.argv[1:6]
 name = "ルモヴェイン"
 
 
-def windows_text(path):
-    with open(path, encoding="utf-8") as f:
+def windows_text(file_name):
+    with open(f"{texts}/{file_name}", encoding="utf-8") as f:
         text = f.read()
     text = text.replace("\r\n", "\n").replace("\n", "\r\n")
-    return "\ufeff".encode("utf-8") + text.encode("utf-8")
+    data = "\ufeff".encode("utf-8") + text.encode("utf-8")
+    # The setup program installs the very same bytes.
+    with open(f"{stage}/{file_name}", "wb") as f:
+        f.write(data)
+    return data
 
 
 def program(file_name):
@@ -69,8 +84,8 @@ def program(file_name):
 entries = [
     (f"{name}.scr", program(f"{name}.scr")),
     (f"{name}.dll", program(f"{name}.dll")),
-    ("README-ja.txt", windows_text(f"{texts}/README-ja.txt")),
-    ("README-en.txt", windows_text(f"{texts}/README-en.txt")),
+    ("README-ja.txt", windows_text("README-ja.txt")),
+    ("README-en.txt", windows_text("README-en.txt")),
 ]
 # Zip times are local DOS times from 1980 on; the archive should not depend on the packer's zone.
 when = time.gmtime(max(int(stamp), 315532800))[:6]
@@ -86,4 +101,20 @@ with zipfile.ZipFile(archive, "w") as z:
         info.external_attr = (0o100644 << 16) | 0x20  # rw-r--r--, and the archive attribute
         z.writestr(info, data, compresslevel=9)
 PACK
+
+# The first and last page's picture: the program's icon, enlarged pixel for pixel, over the
+# dark blue of its own background, at the size the wizard pages show.
+convert -size 164x314 gradient:'#000018-#102060' \
+    \( saver/shell/lumovane.ico -filter point -resize 96x96 \) -gravity north -geometry +0+48 \
+    -composite -type TrueColor BMP3:"$stage/wizard.bmp"
+# In the UTF-8 locale makensis reads its arguments' non-ASCII paths right.
+LC_ALL=C.UTF-8 makensis -V2 -WX -INPUTCHARSET UTF8 \
+    -DVERSION="$version" -DVI_VERSION="$(vi_version "$version")" \
+    -DDIST="$dist" -DTEXTS="$stage" -DICON="$root/saver/shell/lumovane.ico" \
+    -DWIZARD="$stage/wizard.bmp" -DOUTDIR="$out" release/setup.nsi >"$stage/makensis.log" || {
+    cat "$stage/makensis.log" >&2
+    echo "release: makensis failed" >&2
+    exit 1
+}
 echo "$archive"
+echo "$setup"

@@ -11,7 +11,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
   libgl1-mesa-dri libglu1-mesa
   locales fonts-ipafont-gothic procps psmisc
-  python3 unzip
+  python3 unzip nsis
 )
 
 missing=()

@@ -15,7 +15,7 @@ LUMO_RELEASE_DIR=$work/out "$root/scripts/release.sh" --no-build >"$work/log" ||
     fail "release.sh failed: $(cat "$work/log")"
 archive=$work/out/ルモヴェイン-1.00-win64.zip
 [ -f "$archive" ] || fail "no $archive: $(ls "$work/out")"
-[ "$(tail -n1 "$work/log")" = "$archive" ] || fail "release.sh names $(tail -n1 "$work/log")"
+grep -qFx "$archive" "$work/log" || fail "release.sh names $(cat "$work/log")"
 
 expected=$(printf '%s\n' README-en.txt README-ja.txt ルモヴェイン.dll ルモヴェイン.scr)
 listed=$(LC_ALL=C.UTF-8 zipinfo -1 "$archive" | LC_ALL=C sort)
