@@ -1,6 +1,11 @@
 #pragma once
 // Frame timing from the high-resolution counter: every motion of the scene is scaled by the
 // step this clock hands out, so the animation runs at the same speed at any frame rate.
+//
+// Time is kept in counter ticks, never as accumulated seconds: a screen saver runs for days, and
+// a 32-bit float of elapsed seconds rounds each step to 1/128 s after a day and a half. A step is
+// the tick difference since the previous frame, so it is as exact after a week as in the first
+// minute.
 
 #include <cstdint>
 
@@ -9,31 +14,31 @@ namespace lumo {
 class FrameClock {
   public:
     void Start(std::int64_t countFrequency, std::int64_t startCount) {
-        countFrequency_ = countFrequency;
+        countFrequency_ = countFrequency > 0 ? countFrequency : 1;
         startCount_ = startCount;
-        elapsedSeconds_ = 0.0f;
+        previousCount_ = startCount;
         frameSeconds_ = 0.0f;
     }
 
     // Called at the start of each frame with the counter's current value. The first step
     // covers everything since Start, snapshot loading included.
     float Step(std::int64_t now) {
-        const double seconds =
-            static_cast<double>(now - startCount_) / static_cast<double>(countFrequency_);
-        // Measured against the previous time as stored, so no step counts time that the
-        // step before it already covered.
-        frameSeconds_ = static_cast<float>(seconds - static_cast<double>(elapsedSeconds_));
-        elapsedSeconds_ = static_cast<float>(seconds);
+        frameSeconds_ = static_cast<float>(SecondsOf(now - previousCount_));
+        previousCount_ = now;
         return frameSeconds_;
     }
 
-    float elapsedSeconds() const { return elapsedSeconds_; }
+    double elapsedSeconds() const { return SecondsOf(previousCount_ - startCount_); }
     float frameSeconds() const { return frameSeconds_; }
 
   private:
+    double SecondsOf(std::int64_t ticks) const {
+        return static_cast<double>(ticks) / static_cast<double>(countFrequency_);
+    }
+
     std::int64_t countFrequency_ = 1;
     std::int64_t startCount_ = 0;
-    float elapsedSeconds_ = 0.0f;
+    std::int64_t previousCount_ = 0;
     float frameSeconds_ = 0.0f;
 };
 

@@ -1,8 +1,9 @@
-// The renderer program: one borderless window over the whole screen, titled so that the saver
-// can find it, with a GL context on it and a loop that draws a frame whenever the queue is
-// empty. Esc or the platform's close command ends it.
+// The renderer program: one borderless window over the whole primary screen, titled so that the
+// saver can find it, with a GL context on it and a loop that draws a frame whenever the queue is
+// empty; black covers over the other monitors. Esc or the platform's close command ends it.
 
 #include "bench_hooks.h"
+#include "cover_windows.h"
 #include "frame_clock.h"
 #include "gl_context.h"
 #include "scene.h"
@@ -147,6 +148,7 @@ int Run(HINSTANCE instance) {
     }
     ShowWindow(program.window, SW_SHOW);
     UpdateWindow(program.window);
+    CoverOtherMonitors(instance, program.window);
 
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest clang-format
   g++-mingw-w64-x86-64-posix mingw-w64-tools
-  wine wine64 xvfb xdotool x11-utils imagemagick sox libsox-fmt-mp3 lame
+  wine wine64 xvfb xserver-xephyr xdotool x11-utils imagemagick sox libsox-fmt-mp3 lame
   pulseaudio pulseaudio-utils
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly
   libgl1-mesa-dri libglu1-mesa

@@ -35,9 +35,10 @@ export LUMO_DIST="$root/dist" LUMO_PROBE="$root/build/win/tests/e2e/probe.exe"
 for t in tests/e2e/*_test.sh; do
     [ -e "$t" ] || continue
     size=$(sed -n 's/^# bench-size: *//p' "$t" | head -n1)
+    monitors=$(sed -n 's/^# bench-monitors: *//p' "$t" | head -n1)
     echo "-- $t"
     start=$(date +%s)
-    scripts/with-bench.sh --size "${size:-1024x768}" -- bash "$t"
+    scripts/with-bench.sh --size "${size:-1024x768}" --monitors "${monitors:-1}" -- bash "$t"
     rc=$?
     echo "-- $t: $([ $rc -eq 0 ] && echo passed || echo FAILED) in $(($(date +%s) - start)) s"
     record "$t" $rc

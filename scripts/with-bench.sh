@@ -3,30 +3,43 @@
 # PulseAudio daemon with a null sink and a fresh copy of the cached Wine prefix, then tears down
 # exactly what it started (by process id), also when the command fails or is interrupted.
 #
-#   scripts/with-bench.sh [--size 1024x768] [--display :N] -- command args...
+#   scripts/with-bench.sh [--size 1024x768] [--monitors 1] [--dpi 96] [--display :N] -- command...
 #
 # The command sees DISPLAY, WINEPREFIX, PULSE_SERVER, LUMO_BENCH_DIR (the run's folder),
-# LUMO_SINK_MONITOR (the null sink's monitor source) and LUMO_SCREEN (WxH).
+# LUMO_SINK_MONITOR (the null sink's monitor source), LUMO_SCREEN (WxH: the primary monitor's
+# size) and LUMO_MONITORS.
 # --display uses an X display that already exists (the user's) instead of starting Xvfb.
+# --monitors N lays N monitors of --size side by side, the primary at the left: Xvfb's own
+# Xinerama stacks every head at 0,0, so an Xephyr with N screens runs inside a larger Xvfb, and
+# the prefix stops asking XRandR, which would report one monitor.
+# --dpi sets the prefix's system DPI (LogPixels).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
 size=1024x768
+monitors=1
+dpi=""
 user_display=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --size) size=$2; shift 2 ;;
+        --monitors) monitors=$2; shift 2 ;;
+        --dpi) dpi=$2; shift 2 ;;
         --display) user_display=$2; shift 2 ;;
         --) shift; break ;;
         *) break ;;
     esac
 done
-[ $# -gt 0 ] || { echo "usage: $0 [--size WxH] [--display :N] -- command..." >&2; exit 2; }
+usage="usage: $0 [--size WxH] [--monitors N] [--dpi D] [--display :N] -- command..."
+[ $# -gt 0 ] || { echo "$usage" >&2; exit 2; }
+[[ "$monitors" =~ ^[1-9]$ ]] || { echo "$usage (N: 1 to 9)" >&2; exit 2; }
+[[ -z "$dpi" || "$dpi" =~ ^[1-9][0-9]{1,2}$ ]] || { echo "$usage (D: 10 to 999)" >&2; exit 2; }
 
 tpl=$(lumo_prefix_template)
 mkdir -p "$LUMO_BUILD/wine"
 run=$(mktemp -d "$LUMO_BUILD/wine/run.XXXXXX")
 xvfb_pid=""
+xephyr_pid=""
 pulse_pid=""
 
 teardown() {
@@ -36,10 +49,10 @@ teardown() {
         wineserver -k >/dev/null 2>&1 || true
         wineserver -w >/dev/null 2>&1 || true
     fi
-    for pid in $pulse_pid $xvfb_pid; do
+    for pid in $pulse_pid $xephyr_pid $xvfb_pid; do
         kill "$pid" 2>/dev/null || true
     done
-    for pid in $pulse_pid $xvfb_pid; do
+    for pid in $pulse_pid $xephyr_pid $xvfb_pid; do
         wait "$pid" 2>/dev/null || true
     done
     [ -n "${LUMO_KEEP_BENCH:-}" ] || rm -rf "$run"
@@ -48,22 +61,45 @@ teardown() {
 trap teardown EXIT
 trap 'exit 130' INT TERM
 
+# Starts an X server that reports its display number on a descriptor; sets server_pid and
+# exports DISPLAY once it answers.  start_x_server NAME ARGS...
+start_x_server() {
+    local name=$1
+    shift
+    exec 3>"$run/$name.displayfd"
+    "$name" -displayfd 3 "$@" >"$run/$name.log" 2>&1 &
+    server_pid=$!
+    exec 3>&-
+    for _ in $(seq 100); do
+        [ -s "$run/$name.displayfd" ] && break
+        kill -0 "$server_pid" 2>/dev/null || { cat "$run/$name.log" >&2; exit 1; }
+        sleep 0.05
+    done
+    [ -s "$run/$name.displayfd" ] || { echo "$name did not start" >&2; exit 1; }
+    export DISPLAY=":$(head -n1 "$run/$name.displayfd")"
+}
+
 # Display.
 if [ -n "$user_display" ]; then
     export DISPLAY=$user_display
+elif [ "$monitors" -eq 1 ]; then
+    start_x_server Xvfb -screen 0 "${size}x24" -nolisten tcp -noreset
+    xvfb_pid=$server_pid
 else
-    exec 3>"$run/displayfd"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset >"$run/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    exec 3>&-
-    for _ in $(seq 100); do
-        [ -s "$run/displayfd" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || { cat "$run/xvfb.log" >&2; exit 1; }
-        sleep 0.05
+    width=${size%x*}
+    height=${size#*x}
+    # The host screen leaves room for Xephyr's window frames.
+    start_x_server Xvfb -screen 0 "$((width * monitors + 64))x$((height + 64))x24" -nolisten tcp \
+        -noreset
+    xvfb_pid=$server_pid
+    heads=()
+    for ((i = 0; i < monitors; i++)); do
+        heads+=(-screen "${size}+$((i * width))+0")
     done
-    export DISPLAY=":$(head -n1 "$run/displayfd")"
+    start_x_server Xephyr -nolisten tcp -noreset +xinerama "${heads[@]}"
+    xephyr_pid=$server_pid
 fi
-export LUMO_SCREEN=$size
+export LUMO_SCREEN=$size LUMO_MONITORS=$monitors
 
 # Sound: a private daemon whose only sink is a null sink; its monitor is what tests record.
 export XDG_RUNTIME_DIR="$run/xdg" PULSE_RUNTIME_PATH="$run/pulse" PULSE_STATE_PATH="$run/pulse"
@@ -85,6 +121,22 @@ done
 # Wine: a private copy of the template prefix.
 export WINEPREFIX="$run/prefix"
 cp -a "$tpl" "$WINEPREFIX"
+
+# Sets a value in the prefix's user registry file, which no wineserver has open yet.
+#   user_reg_set 'KEY\\PATH' NAME DATA   (DATA as the file writes it: "text" or dword:0000abcd)
+user_reg_set() {
+    # Through the environment: awk -v would read the key's backslashes as escapes.
+    KEY="[$1] " NAME="\"$2\"=" DATA="$3" awk '
+        index($0, ENVIRON["KEY"]) == 1 { inside = 1; print; next }
+        inside && /^#time=/ { print; print ENVIRON["NAME"] ENVIRON["DATA"]; next }
+        inside && index($0, ENVIRON["NAME"]) == 1 { next }
+        /^\[/ { inside = 0 }
+        { print }' "$WINEPREFIX/user.reg" >"$WINEPREFIX/user.reg.new"
+    grep -qF "\"$2\"=$3" "$WINEPREFIX/user.reg.new" || { echo "no key [$1] in the prefix" >&2; exit 1; }
+    mv "$WINEPREFIX/user.reg.new" "$WINEPREFIX/user.reg"
+}
+[ "$monitors" -eq 1 ] || user_reg_set 'Software\\Wine\\X11 Driver' UseXRandR '"N"'
+[ -z "$dpi" ] || user_reg_set 'Control Panel\\Desktop' LogPixels "dword:$(printf %08x "$dpi")"
 export LUMO_BENCH_DIR="$run"
 
 "$@"

@@ -59,6 +59,7 @@ void SaverSession::Timer2_Timer() {
 
 void SaverSession::Timer3_Timer() {
     if (host_.WindowExists(kRendererWindowTitle)) {
+        rendererSeen_ = true;
         return;
     }
     host_.SetTimerEnabled(SessionTimer::RendererWatch, false);
@@ -88,6 +89,14 @@ void SaverSession::Form_QueryUnload() {
     SkipOnError([&] {
         if (ModeLetter(host_.Arguments()) == "S") {
             CursorCount = host_.ShowCursor(CursorCount);
+        }
+    });
+    // The snapshot is a photo of the user's desktop in a folder every account can read. A
+    // renderer whose window came and went has read it; one never seen may still be starting and
+    // need it, and one still running is left its file as well.
+    SkipOnError([&] {
+        if (rendererSeen_ && !host_.WindowExists(kRendererWindowTitle)) {
+            host_.DeleteSnapshot(SnapshotPath);
         }
     });
     host_.EndProgram();

@@ -28,6 +28,7 @@ class SessionHost {
     // Copies the desktop into the capture surface: desktop DC, BitBlt, refresh, release.
     virtual void CaptureDesktop() = 0;
     virtual void SaveSnapshot(const char* path) = 0;
+    virtual void DeleteSnapshot(const char* path) = 0;
     virtual std::string ProgramFolder() = 0;
     virtual void StartProgram(const std::string& path) = 0;
     virtual bool WindowExists(const char* title) = 0;
@@ -71,6 +72,7 @@ class SaverSession {
     SessionMusic& music_;
     const BgmSettings& settings_;
     std::string rendererPath_;
+    bool rendererSeen_ = false;
 };
 
 } // namespace lumo

@@ -69,6 +69,10 @@ void Lumovane_S::SaveSnapshot(const char* path) {
     bench::Mark(bench::SaverMark::SnapshotWritten);
 }
 
+void Lumovane_S::DeleteSnapshot(const char* path) {
+    ::DeleteFileA(path);
+}
+
 std::string Lumovane_S::ProgramFolder() {
     return app::ProgramFolder();
 }

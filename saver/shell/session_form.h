@@ -22,6 +22,7 @@ class Lumovane_S final : public Form, private SessionHost {
     void SizeToScreen() override;
     void CaptureDesktop() override;
     void SaveSnapshot(const char* path) override;
+    void DeleteSnapshot(const char* path) override;
     std::string ProgramFolder() override;
     void StartProgram(const std::string& path) override;
     bool WindowExists(const char* title) override;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # /s: the saver photographs the desktop into C:\v_olka\Lumovane.bmp (24-bit, bottom-up, the
 # screen's size, equal to the screen pixel for pixel), starts the renderer, hides the cursor;
-# Esc ends the renderer and then the saver, which shows the cursor again; nothing is left.
+# Esc ends the renderer and then the saver, which shows the cursor again and removes the snapshot
+# (a photo of the user's desktop); nothing is left.
 # bench-size: 1024x768
 set -euo pipefail
 source "$(dirname "$0")/saver_lib.sh"
@@ -42,6 +43,7 @@ wait_saver_exit 30 || fail "the saver was still running 3 s after Esc"
 echo "saver ended $(elapsed "$escape_at") s after Esc, exit code $saver_rc"
 [ "$saver_rc" = 0 ] || fail "the saver's exit code was $saver_rc"
 window_exists Lumovane_Main && fail "the session window outlived the saver"
+[ ! -e "$SNAPSHOT" ] || fail "the desktop snapshot was left in C:\\v_olka after the session"
 sleep 0.5
 left=$(product_processes)
 [ -z "$left" ] || fail "processes left: $left"

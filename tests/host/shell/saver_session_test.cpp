@@ -40,6 +40,9 @@ class FakeSessionHost final : public SessionHost {
     void SizeToScreen() override { log_.push_back("SizeToScreen"); }
     void CaptureDesktop() override { log_.push_back("CaptureDesktop"); }
     void SaveSnapshot(const char* path) override { log_.push_back(std::string("Save ") + path); }
+    void DeleteSnapshot(const char* path) override {
+        log_.push_back(std::string("Delete ") + path);
+    }
     std::string ProgramFolder() override { return "C:\\Saver"; }
     void StartProgram(const std::string& path) override { log_.push_back("Start " + path); }
     bool WindowExists(const char* title) override {
@@ -151,6 +154,26 @@ TEST(SaverSession, TheWatchDoesNothingWhileTheRendererWindowExists) {
     EXPECT_TRUE(rig.host.timers[SessionTimer::RendererWatch]);
 }
 
+// A session that never saw the renderer's window leaves the snapshot (the other tests end so).
+TEST(SaverSession, TheSnapshotGoesOnlyWhenTheRendererWindowWasSeenAndHasGone) {
+    SessionRig seen;
+    CursorCount = -1;
+    seen.LoadLog();
+    seen.session.Timer3_Timer();
+    seen.log.clear();
+    EXPECT_EQ(seen.EndLog(), (Log{kFindRenderer, "Timer3 off", "Unload", "ShowCursor -1",
+                                  kFindRenderer, "Delete C:\\v_olka\\Lumovane.bmp", "EndProgram"}));
+
+    // Unloaded by the system (log-off) while the renderer still runs: its file stays.
+    SessionRig running;
+    CursorCount = -1;
+    running.LoadLog();
+    running.session.Timer3_Timer();
+    running.log.clear();
+    EXPECT_THROW(running.session.Form_QueryUnload(), ProgramEnded);
+    EXPECT_EQ(running.log, (Log{"ShowCursor -1", kFindRenderer, "EndProgram"}));
+}
+
 TEST(SaverSession, AnEmptyCommandLineLeavesTheCursorCountAlone) {
     for (const char* line : {"", "/a", "S", "/c"}) {
         SessionRig rig;
@@ -248,6 +271,7 @@ TEST(SaverSession, AFailingLoadStepIsSkippedAndTheNextOneRuns) {
         void SizeToScreen() override { throw std::runtime_error("size"); }
         void CaptureDesktop() override { throw std::runtime_error("capture"); }
         void SaveSnapshot(const char*) override { throw std::runtime_error("save"); }
+        void DeleteSnapshot(const char*) override {}
         std::string ProgramFolder() override { return "D:\\"; }
         void StartProgram(const std::string& path) override { log_.push_back("Start " + path); }
         bool WindowExists(const char*) override { return true; }

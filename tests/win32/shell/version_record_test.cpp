@@ -1,5 +1,5 @@
 // The shipped programs' identity as Windows reads it: the saver's version record, its single
-// icon and no string table; the renderer with no resources at all. Read from dist/.
+// icon and no string table; the renderer with its manifest alone. Read from dist/.
 
 #include <windows.h>
 
@@ -215,10 +215,20 @@ TEST(VersionRecord, TheSaverCarriesOneIconOf32By32AndNoStringTable) {
     ::DestroyIcon(icon);
 }
 
-TEST(VersionRecord, TheRendererCarriesNoResources) {
+// Its one resource is the manifest that declares per-monitor DPI awareness: Wine draws every
+// program at its own pixels, so a lost declaration shows nowhere but here.
+TEST(VersionRecord, TheRendererCarriesOnlyItsManifestOfPerMonitorDpiAwareness) {
+    const LPCWSTR manifestType = MAKEINTRESOURCEW(24); // RT_MANIFEST
     const Resources renderer(RendererPath());
     ASSERT_NE(renderer.Module(), nullptr) << "the renderer is missing from dist/";
-    EXPECT_TRUE(renderer.Types().empty()) << renderer.Types().size() << " resource types";
+    ASSERT_EQ(renderer.Types(), std::vector<LPCWSTR>{manifestType});
+    EXPECT_EQ(renderer.Count(manifestType), 1);
+    EXPECT_NE(::FindResourceW(renderer.Module(), MAKEINTRESOURCEW(1), manifestType), nullptr)
+        << "the manifest is not the one a process is started with";
+    const std::vector<BYTE> bytes = renderer.First(manifestType);
+    const std::string manifest(bytes.begin(), bytes.end());
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos) << manifest;
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
     EXPECT_FALSE(VersionRecord(RendererPath()).Present());
 }
 
