@@ -1,0 +1,34 @@
+#include "windowless_label.h"
+
+namespace lumo {
+
+WindowlessLabel::WindowlessLabel(Container& parent, const LabelDesign& design)
+    : GraphicControl(parent, design.control), design_(design),
+      font_(CreateDesignFont(design.font)) {}
+
+void WindowlessLabel::SetCaption(const std::wstring& caption) {
+    design_.caption = caption;
+    Repaint();
+}
+
+void WindowlessLabel::SetForeColour(COLORREF colour) {
+    design_.foreColour = colour;
+    Repaint();
+}
+
+void WindowlessLabel::SetFont(const FontDesign& font) {
+    design_.font = font;
+    font_.Reset(CreateDesignFont(font));
+    Repaint();
+}
+
+void WindowlessLabel::Draw(HDC dc) const {
+    const RECT at = PixelRect();
+    if (design_.backColour) {
+        win::GdiObject<HBRUSH> brush(::CreateSolidBrush(*design_.backColour));
+        ::FillRect(dc, &at, brush.Get());
+    }
+    DrawLabelText(dc, at, design_, font_.Get(), Enabled());
+}
+
+} // namespace lumo
