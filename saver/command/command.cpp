@@ -74,10 +74,6 @@ void Command::SetCaption(const std::wstring& caption) {
     properties_.SetCaption(*stored);
 }
 
-const FontDesign& Command::Font() const {
-    return properties_.Font();
-}
-
 void Command::SetFont(const FontDesign& font) {
     properties_.SetFont(font);
 }
@@ -103,7 +99,10 @@ void Command::UserControl_ReadProperties(const PropertyBag& record) {
 }
 
 void Command::UserControl_WriteProperties(PropertyBag& record) {
-    SkipOnError([&] { properties_.WriteProperties(record, AmbientFont()); });
+    SkipOnError([&] {
+        properties_.KeepFont(LblMsg.Font().Design());
+        properties_.WriteProperties(record, AmbientFont());
+    });
 }
 
 void Command::UserControl_Resize() {
@@ -204,7 +203,7 @@ void Command::ShowCaption(const std::string& caption) {
 }
 
 void Command::ShowCaptionFont(const FontDesign& font) {
-    LblMsg.SetFont(font);
+    LblMsg.Font().Set(font);
 }
 
 void Command::ShowCaptionColour(std::uint32_t colour) {

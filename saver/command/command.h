@@ -33,7 +33,10 @@ class Command : public UserControl, private CommandView {
     std::wstring Caption() const;
     // A caption with no code page 932 form cannot be stored and is refused (a run-time error).
     void SetCaption(const std::wstring& caption);
-    const FontDesign& Font() const override; // the caption's font
+    // The caption's own font object: a change made through it is the caption's at once (and is
+    // stored when the design is saved; it marks nothing changed).
+    FontObject& Font() { return LblMsg.Font(); }
+    const FontObject& Font() const { return LblMsg.Font(); }
     void SetFont(const FontDesign& font);
     std::uint32_t FontColour(); // 0x00BBGGRR, or a system colour with the high bit set
     void SetFontColour(std::uint32_t colour);

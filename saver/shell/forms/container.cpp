@@ -34,7 +34,7 @@ void Container::CreateChildren() {
     }
 }
 
-const FontDesign& Container::Font() const {
+const FontDesign& Container::ContainerFont() const {
     static const FontDesign standard;
     return standard;
 }

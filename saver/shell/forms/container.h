@@ -25,7 +25,7 @@ class Container {
     // The persistent image transparent children show through, or null.
     virtual const Surface* Background() const { return nullptr; }
     // The container's font, which the user controls placed in it take as their ambient font.
-    virtual const FontDesign& Font() const;
+    virtual const FontDesign& ContainerFont() const;
 
     // Every control, windowed or not, in the order they were declared.
     const std::vector<ControlBase*>& Children() const { return controls_; }

@@ -25,7 +25,7 @@ class SurfaceContainer : public Container {
     void SetPicture(const lumo::Picture& picture);
 
     const Surface* Background() const override { return &picture_; }
-    const FontDesign& Font() const override { return font_; }
+    const FontDesign& ContainerFont() const override { return font_; }
 
   protected:
     // No back colour: the system's button face.

@@ -42,7 +42,7 @@ class UserControl : public Control, public SurfaceContainer {
     BackStyle GetBackStyle() const { return backStyle_; }
 
     // The host's services.
-    const FontDesign& AmbientFont() const { return Parent().Font(); }
+    const FontDesign& AmbientFont() const { return Parent().ContainerFont(); }
     HWND ParentFormWindow() const;
     // Saves the design: WriteProperties into a fresh record, which becomes the stored one.
     void SaveProperties();

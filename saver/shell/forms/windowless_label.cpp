@@ -3,8 +3,10 @@
 namespace lumo {
 
 WindowlessLabel::WindowlessLabel(Container& parent, const LabelDesign& design)
-    : GraphicControl(parent, design.control), design_(design),
-      font_(CreateDesignFont(design.font)) {}
+    : GraphicControl(parent, design.control), design_(design), font_(design.font),
+      shownFont_(CreateDesignFont(design.font)) {
+    font_.onChange_ = [this] { FontChanged(); };
+}
 
 void WindowlessLabel::SetCaption(const std::wstring& caption) {
     design_.caption = caption;
@@ -16,9 +18,9 @@ void WindowlessLabel::SetForeColour(COLORREF colour) {
     Repaint();
 }
 
-void WindowlessLabel::SetFont(const FontDesign& font) {
-    design_.font = font;
-    font_.Reset(CreateDesignFont(font));
+void WindowlessLabel::FontChanged() {
+    design_.font = font_.Design();
+    shownFont_.Reset(CreateDesignFont(design_.font));
     Repaint();
 }
 
@@ -28,7 +30,7 @@ void WindowlessLabel::Draw(HDC dc) const {
         win::GdiObject<HBRUSH> brush(::CreateSolidBrush(*design_.backColour));
         ::FillRect(dc, &at, brush.Get());
     }
-    DrawLabelText(dc, at, design_, font_.Get(), Enabled());
+    DrawLabelText(dc, at, design_, shownFont_.Get(), Enabled());
 }
 
 } // namespace lumo

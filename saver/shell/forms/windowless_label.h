@@ -4,6 +4,7 @@
 // is one: the control's window stays the window under the cursor). Its mouse events are its
 // own; a disabled one lets them through to the container and shows its text in grey.
 
+#include "font_object.h"
 #include "graphic_control.h"
 #include "label.h"
 
@@ -17,16 +18,20 @@ class WindowlessLabel : public GraphicControl {
     const std::wstring& Caption() const { return design_.caption; }
     void SetForeColour(COLORREF colour);
     COLORREF ForeColour() const { return design_.foreColour; }
-    void SetFont(const FontDesign& font);
-    const FontDesign& Font() const { return design_.font; }
+    // The label's font object: a change made through it shows at once.
+    FontObject& Font() { return font_; }
+    const FontObject& Font() const { return font_; }
 
   protected:
     void Draw(HDC dc) const override;
     bool TakesMouse() const override { return true; }
 
   private:
+    void FontChanged();
+
     LabelDesign design_;
-    win::GdiObject<HFONT> font_;
+    FontObject font_;
+    win::GdiObject<HFONT> shownFont_;
 };
 
 } // namespace lumo

@@ -275,6 +275,20 @@ TEST(CommandPictures, FacePicturesComeFromTheResourcesAt64By25) {
     EXPECT_NE(FacePicture(Face::Normal).Handle(), FacePicture(Face::Pressed).Handle());
 }
 
+TEST(CommandProperties, TheFontReadIsTheCaptionsOwnObject) {
+    ButtonForm form(std::nullopt);
+    form.Show();
+    test::PumpFor(30ms);
+    Command& button = form.Cmd_Set;
+    std::vector<std::string> changed;
+    button.OnPropertyChanged = [&](const std::string& name) { changed.push_back(name); };
+    button.Font().Change([](FontDesign& font) { font.weight = 700; });
+    EXPECT_EQ(button.LblMsg.Font().Design().weight, 700);
+    EXPECT_TRUE(changed.empty());
+    button.SaveProperties();
+    EXPECT_EQ(ToFont(button.StoredProperties().Read("Font", FontDesign{})).weight, 700);
+}
+
 TEST(CommandProperties, ANewInstanceIsSwitchedOnByItsFirstEnabledRead) {
     ButtonForm form(std::nullopt); // placed anew: no record
     form.initialize = false;

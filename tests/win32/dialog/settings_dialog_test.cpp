@@ -123,7 +123,7 @@ TEST_F(SettingsDialog, WindowAndControlsStandWhereTheDesignPutsThem) {
     EXPECT_EQ(dialog.Cmd_Set.Caption(), FromCp932("\x90\xDD\x92\xE8"));
     EXPECT_EQ(dialog.Cmd_Can.Caption(), FromCp932("\xB7\xAC\xDD\xBE\xD9"));
     EXPECT_EQ(dialog.Cmd_File[0].Caption(), L"...");
-    EXPECT_EQ(dialog.Cmd_Set.Font(), FontDesign{});
+    EXPECT_EQ(dialog.Cmd_Set.Font().Design(), FontDesign{});
     EXPECT_EQ(dialog.lbl_URL.Caption(), L"https://lumovane.example/");
     dialog.Unload();
 }
