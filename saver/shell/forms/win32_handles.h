@@ -1,6 +1,7 @@
 #pragma once
-// Owners for the Win32 handles the form services hold: each closes, releases or deletes its
-// handle exactly once, on every way out.
+// Owners for the Win32 handles of both programs (the saver's form services and files, the
+// renderer's snapshot file and GL window): each closes, releases or deletes its handle exactly
+// once, on every way out.
 
 #include <windows.h>
 
@@ -40,11 +41,17 @@ class KernelHandle {
 // A window's device context from GetDC, given back with ReleaseDC.
 class WindowDc {
   public:
-    explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
+    WindowDc() = default;
+    explicit WindowDc(HWND hwnd) { Acquire(hwnd); }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     ~WindowDc() { Release(); }
 
+    void Acquire(HWND hwnd) {
+        Release();
+        hwnd_ = hwnd;
+        dc_ = ::GetDC(hwnd);
+    }
     HDC Get() const { return dc_; }
     // Gives the context back now, before the owner goes out of scope.
     void Release() {
@@ -55,8 +62,8 @@ class WindowDc {
     }
 
   private:
-    HWND hwnd_;
-    HDC dc_;
+    HWND hwnd_ = nullptr;
+    HDC dc_ = nullptr;
 };
 
 // A memory device context from CreateCompatibleDC, deleted with DeleteDC.
