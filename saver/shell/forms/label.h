@@ -2,6 +2,7 @@
 // A label: a caption drawn in a font and colour over its container's persistent picture (a
 // transparent background), or over its own back colour. Its window carries the caption as
 // window text, so the caption can be read from outside like any other window text.
+// Any press raises MouseDown; a left press released over the label raises Click.
 
 #include "control.h"
 #include "font_design.h"
