@@ -1,37 +1,13 @@
 #pragma once
-// Owners of the window's device context and of the GL context made on it.
+// Owner of the GL context made on the window's device context. The device context is held by a
+// win::WindowDc: the class has a private DC, so handing it back changes nothing on the
+// platform, but no handle outlives its window unaccounted.
+
+#include "win32_handles.h"
 
 #include <windows.h>
 
 namespace lumo {
-
-// The class has a private DC, so releasing it changes nothing on the platform; the owner still
-// hands it back so that no handle outlives its window unaccounted.
-class WindowDc {
-  public:
-    WindowDc() = default;
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc() { Reset(); }
-
-    void Acquire(HWND window) {
-        Reset();
-        window_ = window;
-        dc_ = GetDC(window);
-    }
-    void Reset() {
-        if (dc_ != nullptr) {
-            ReleaseDC(window_, dc_);
-        }
-        dc_ = nullptr;
-        window_ = nullptr;
-    }
-    HDC get() const { return dc_; }
-
-  private:
-    HWND window_ = nullptr;
-    HDC dc_ = nullptr;
-};
 
 class GlContext {
   public:

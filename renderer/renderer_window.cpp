@@ -19,7 +19,7 @@ constexpr const char* kWindowName = "Lumovane_VC";
 
 struct RendererProgram {
     HWND window = nullptr;
-    WindowDc deviceContext;
+    win::WindowDc deviceContext;
     GlContext renderContext;
     std::int32_t clientWidth = 0;
     std::int32_t clientHeight = 0;
@@ -61,7 +61,7 @@ void PaintFrame(HWND window) {
     }
     const float frameSeconds = program.clock.Step(QueryCounter());
     DrawFrame(frameSeconds);
-    SwapBuffers(program.deviceContext.get());
+    SwapBuffers(program.deviceContext.Get());
     ValidateRect(window, nullptr);
     bench::OnFrameDrawn(frameSeconds);
 }
@@ -70,8 +70,8 @@ LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         program.deviceContext.Acquire(window);
-        SetupPixelFormat(program.deviceContext.get());
-        program.renderContext.Create(program.deviceContext.get());
+        SetupPixelFormat(program.deviceContext.Get());
+        program.renderContext.Create(program.deviceContext.Get());
         return 0;
     case WM_SIZE:
         program.clientWidth = LOWORD(lParam);
@@ -90,7 +90,7 @@ LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DESTROY:
         program.renderContext.Reset();
-        program.deviceContext.Reset();
+        program.deviceContext.Release();
         PostQuitMessage(0);
         return 0;
     default:

@@ -11,7 +11,7 @@ std::size_t FileSource::Read(std::uint8_t* destination, std::size_t size) {
     while (total < size) {
         const auto want = static_cast<DWORD>(std::min(kChunk, size - total));
         DWORD got = 0;
-        if (!ReadFile(file_.get(), destination + total, want, &got, nullptr) || got == 0) {
+        if (!ReadFile(file_.Get(), destination + total, want, &got, nullptr) || got == 0) {
             break;
         }
         total += got;
@@ -20,9 +20,9 @@ std::size_t FileSource::Read(std::uint8_t* destination, std::size_t size) {
 }
 
 SnapshotImage ReadSnapshotFile(const char* path) {
-    UniqueHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.valid()) {
+    win::KernelHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                       FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.Valid()) {
         return SnapshotImage{};
     }
     FileSource source(std::move(file));

@@ -3,8 +3,12 @@
 #include "face_layout.h"
 #include "face_pictures.h"
 #include "skip_on_error.h"
+#include "wide_text.h"
 
 #include <windows.h>
+
+#include <optional>
+#include <stdexcept>
 
 namespace lumo {
 
@@ -13,7 +17,7 @@ namespace {
 LabelDesign CaptionDesign(const UserControlDesign& design) {
     LabelDesign caption;
     caption.control = ControlDesign{0, 90, 1635, kCaptionHeight};
-    caption.caption = "Command";
+    caption.caption = L"Command";
     caption.font = design.font; // the surface's font
     caption.foreColour = RGB(0, 0, 0);
     caption.align = TextAlign::Centre;
@@ -50,24 +54,24 @@ void Command::Initialize() {
     state_.Initialize();
 }
 
-bool Command::Enabled() {
+bool Command::ButtonEnabled() {
     return properties_.Enabled();
 }
 
-void Command::SetEnabled(bool enabled) {
+void Command::SetButtonEnabled(bool enabled) {
     properties_.SetEnabled(enabled);
 }
 
-std::string Command::Caption() const {
-    return properties_.Caption();
+std::wstring Command::Caption() const {
+    return FromCp932(properties_.Caption());
 }
 
-void Command::SetCaption(const std::string& caption) {
-    properties_.SetCaption(caption);
-}
-
-const FontDesign& Command::Font() const {
-    return properties_.Font();
+void Command::SetCaption(const std::wstring& caption) {
+    const std::optional<std::string> stored = ToCp932(caption);
+    if (!stored) {
+        throw std::invalid_argument("a caption the stored record cannot hold");
+    }
+    properties_.SetCaption(*stored);
 }
 
 void Command::SetFont(const FontDesign& font) {
@@ -82,11 +86,11 @@ void Command::SetFontColour(std::uint32_t colour) {
     properties_.SetFontColour(colour);
 }
 
-std::uint8_t Command::Visible() {
+std::uint8_t Command::FaceVisible() {
     return properties_.Visible();
 }
 
-void Command::SetVisible(std::uint8_t visible) {
+void Command::SetFaceVisible(std::uint8_t visible) {
     properties_.SetVisible(visible);
 }
 
@@ -95,7 +99,10 @@ void Command::UserControl_ReadProperties(const PropertyBag& record) {
 }
 
 void Command::UserControl_WriteProperties(PropertyBag& record) {
-    SkipOnError([&] { properties_.WriteProperties(record, AmbientFont()); });
+    SkipOnError([&] {
+        properties_.KeepFont(LblMsg.Font().Design());
+        properties_.WriteProperties(record, AmbientFont());
+    });
 }
 
 void Command::UserControl_Resize() {
@@ -123,10 +130,10 @@ void Command::UserControl_LostFocus() {
 }
 
 void Command::TmrMouse_Timer() {
+    // A failed read leaves the position at the screen's corner and the steps go on, so that a
+    // hover look still ends rather than sticking until a read succeeds.
     POINT cursor{};
-    if (!::GetCursorPos(&cursor)) {
-        return; // no position to judge by: the next tick tries again
-    }
+    ::GetCursorPos(&cursor);
     // The caption has no window, so over it the button's own window is found.
     state_.Tick(::WindowFromPoint(cursor) == Hwnd());
 }
@@ -179,7 +186,7 @@ void Command::PaintGradient(bool inverted) {
 }
 
 void Command::RaiseClick() {
-    Click.Raise();
+    Click();
 }
 
 void Command::StartHoverTimer(unsigned intervalMs) {
@@ -192,11 +199,11 @@ void Command::ShowCaptionEnabled(bool enabled) {
 }
 
 void Command::ShowCaption(const std::string& caption) {
-    LblMsg.SetCaption(caption);
+    LblMsg.SetCaption(FromCp932(caption));
 }
 
 void Command::ShowCaptionFont(const FontDesign& font) {
-    LblMsg.SetFont(font);
+    LblMsg.Font().Set(font);
 }
 
 void Command::ShowCaptionColour(std::uint32_t colour) {

@@ -8,7 +8,6 @@
 #include "command_properties.h"
 #include "command_state.h"
 #include "command_view.h"
-#include "event.h"
 #include "timer.h"
 #include "user_control.h"
 #include "windowless_label.h"
@@ -24,23 +23,25 @@ class Command : public UserControl, private CommandView {
     Command(Container& parent, const UserControlDesign& design);
     ~Command() override;
 
-    Event<> Click;
-
     // Starts hover tracking: call once for every button while its form loads.
     void Initialize();
 
-    // The properties. These hide Control's own Enabled and Visible: the button keeps its window
-    // enabled and shown, and these are its stored properties.
-    bool Enabled(); // may draw (a read has side effects)
-    void SetEnabled(bool enabled);
-    std::string Caption() const; // code page 932
-    void SetCaption(const std::string& caption);
-    const FontDesign& Font() const override; // the caption's font
+    // The stored properties. The button keeps its window enabled and shown: its own Enabled and
+    // Visible are these, under names apart from the control's window flags. Click is OnClick.
+    bool ButtonEnabled(); // may draw (a read has side effects)
+    void SetButtonEnabled(bool enabled);
+    std::wstring Caption() const;
+    // A caption with no code page 932 form cannot be stored and is refused (a run-time error).
+    void SetCaption(const std::wstring& caption);
+    // The caption's own font object: a change made through it is the caption's at once (and is
+    // stored when the design is saved; it marks nothing changed).
+    FontObject& Font() { return LblMsg.Font(); }
+    const FontObject& Font() const { return LblMsg.Font(); }
     void SetFont(const FontDesign& font);
     std::uint32_t FontColour(); // 0x00BBGGRR, or a system colour with the high bit set
     void SetFontColour(std::uint32_t colour);
-    std::uint8_t Visible(); // 255: face shown, 0: only the caption
-    void SetVisible(std::uint8_t visible);
+    std::uint8_t FaceVisible(); // 255: face shown, 0: only the caption
+    void SetFaceVisible(std::uint8_t visible);
 
     // For tests and the host: what the face shows.
     std::uint8_t FaceState() const { return state_.FaceState(); }

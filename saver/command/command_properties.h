@@ -22,6 +22,9 @@ class CommandProperties {
     void SetCaption(const std::string& caption);
     const FontDesign& Font() const { return font_; }
     void SetFont(const FontDesign& font);
+    // The caption's font as it shows now, when it was changed through its font object: kept
+    // for the record without marking a change.
+    void KeepFont(const FontDesign& font) { font_ = font; }
     std::uint32_t FontColour();
     void SetFontColour(std::uint32_t colour);
     bool Enabled();

@@ -2,6 +2,7 @@
 
 #include "dialog_steps.h"
 #include "entry.h"
+#include "wide_text.h"
 
 namespace lumo {
 
@@ -20,7 +21,7 @@ ControlDesign At(double left, double top, double width, double height, int index
 LabelDesign Text(ControlDesign at, const char* caption) {
     LabelDesign design;
     design.control = at;
-    design.caption = caption;
+    design.caption = FromCp932(caption);
     design.wordWrap = false;
     return design;
 }
@@ -40,7 +41,7 @@ PropertyBag ButtonRecord(const std::string& caption) {
 
 FormDesign DialogWindowDesign() {
     FormDesign design;
-    design.caption = kDialogCaption;
+    design.caption = FromCp932(kDialogCaption);
     design.border = BorderStyle::FixedSingle;
     design.clientWidth = 7440;
     design.clientHeight = 3645;

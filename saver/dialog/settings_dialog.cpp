@@ -7,7 +7,8 @@
 #include "open_file_record.h"
 #include "settings_file.h"
 #include "skip_on_error.h"
-#include "zoom.h"
+#include "wide_text.h"
+#include "zoom_animation.h"
 
 #include <shellapi.h>
 
@@ -58,7 +59,7 @@ void PaintShading(Surface& surface, RowColour (*colourOf)(std::int32_t, double))
 
 // Initialize of every Command button, also of those inside other controls.
 void InitializeButtonsIn(const Container& container) {
-    for (Control* child : container.Children()) {
+    for (ControlBase* child : container.Children()) {
         if (auto* button = dynamic_cast<Command*>(child)) {
             SkipOnError([&] { button->Initialize(); });
         }
@@ -99,10 +100,11 @@ Lumovane_P::Lumovane_P(BgmSettings& settings, std::int32_t& apiResult, std::stri
     // A press of any mouse button chooses the kind; it does not wait for the release.
     Img_BGM.Handle(&GraphicControl::OnMouseDown,
                    [this](int kind, const MouseEvent&) { steps_.SelectBgmKind(kind); });
-    lbl_BGM.Handle(&Label::OnMouseDown, [this](int kind, int) { steps_.SelectBgmKind(kind); });
-    Cmd_File.Handle(&Command::Click, [this](int index) { steps_.Cmd_File_Click(index); });
-    Cmd_Set.Click = [this] { steps_.Cmd_Set_Click(); };
-    Cmd_Can.Click = [this] { steps_.Cmd_Can_Click(); };
+    lbl_BGM.Handle(&Label::OnMouseDown,
+                   [this](int kind, const MouseEvent&) { steps_.SelectBgmKind(kind); });
+    Cmd_File.Handle(&Command::OnClick, [this](int index) { steps_.Cmd_File_Click(index); });
+    Cmd_Set.OnClick = [this] { steps_.Cmd_Set_Click(); };
+    Cmd_Can.OnClick = [this] { steps_.Cmd_Can_Click(); };
     lbl_URL.OnClick = [this] { steps_.lbl_URL_Click(); };
 }
 
@@ -148,7 +150,7 @@ void Lumovane_P::SetRepeatEnabled(bool enabled) {
 }
 
 void Lumovane_P::SetFileButtonEnabled(int index, bool enabled) {
-    Cmd_File[index].SetEnabled(enabled);
+    Cmd_File[index].SetButtonEnabled(enabled);
 }
 
 void Lumovane_P::SetMarkPicture(int mark, int picture) {
@@ -156,19 +158,20 @@ void Lumovane_P::SetMarkPicture(int mark, int picture) {
 }
 
 void Lumovane_P::SetRepeatText(const std::string& text) {
-    BGM_Repeat.SetText(text);
+    BGM_Repeat.SetText(FromCp932(text));
 }
 
 std::string Lumovane_P::RepeatText() {
-    return BGM_Repeat.Text();
+    // A character with no code page 932 form makes the text no track number.
+    return ToCp932(BGM_Repeat.Text()).value_or("?");
 }
 
 void Lumovane_P::AddRepeatItem(const std::string& item) {
-    BGM_Repeat.AddItem(item);
+    BGM_Repeat.AddItem(FromCp932(item));
 }
 
 void Lumovane_P::SetFileCaption(int index, const std::string& caption) {
-    lbl_Fname[index].SetCaption(caption);
+    lbl_Fname[index].SetCaption(FromCp932(caption));
 }
 
 std::int32_t Lumovane_P::CursorPosition(std::int64_t& x, std::int64_t& y) {
@@ -215,7 +218,7 @@ void Lumovane_P::UnloadForm() {
 }
 
 std::string Lumovane_P::UrlCaption() {
-    return lbl_URL.Caption();
+    return ToCp932(lbl_URL.Caption()).value_or(std::string{});
 }
 
 void Lumovane_P::OpenDocument(const std::string& file) {

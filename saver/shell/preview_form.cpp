@@ -3,6 +3,7 @@
 #include "preview_resources.h"
 #include "settings.h"
 #include "twips.h"
+#include "wide_text.h"
 
 #include <cstdint>
 
@@ -33,7 +34,7 @@ Picture StillFromResource(int id) {
 
 FormDesign PreviewDesign() {
     FormDesign design;
-    design.caption = kPreviewCaption;
+    design.caption = FromCp932(kPreviewCaption);
     design.border = BorderStyle::None;
     design.backColour = RGB(0, 0, 0);
     design.programIcon = false;

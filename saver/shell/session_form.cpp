@@ -4,6 +4,7 @@
 #include "bench_marks.h"
 #include "entry.h"
 #include "save_picture.h"
+#include "wide_text.h"
 #include "win32_handles.h"
 
 namespace lumo {
@@ -12,7 +13,7 @@ namespace {
 
 FormDesign SessionDesign() {
     FormDesign design;
-    design.caption = kSessionCaption;
+    design.caption = FromCp932(kSessionCaption);
     design.border = BorderStyle::None;
     design.showInTaskbar = false;
     design.programIcon = false;

@@ -5,10 +5,6 @@
 
 #include <cstdint>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace lumo {
 
 // The zoom origin in screen pixels; 0 at program start.
@@ -34,11 +30,5 @@ ZoomRect ZoomPointRect();
 // From the origin to the window's outer rectangle (frame and caption included), and back.
 ZoomPath ZoomOpenPath(const ZoomRect& window);
 ZoomPath ZoomClosePath(const ZoomRect& window);
-
-#ifdef _WIN32
-// The system's caption animation (IDANI_CAPTION) along those paths; results are dropped.
-void ZoomOpen(HWND window);
-void ZoomClose(HWND window);
-#endif
 
 } // namespace lumo

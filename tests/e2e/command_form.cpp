@@ -28,7 +28,7 @@ UserControlDesign ButtonDesign(double top, const char* caption) {
 
 FormDesign FormLayout() {
     FormDesign design;
-    design.caption = "lumo command form";
+    design.caption = L"lumo command form";
     design.border = BorderStyle::None;
     design.clientWidth = 2700;
     design.clientHeight = 2100;
@@ -47,8 +47,8 @@ class CommandForm final : public Form {
         : Form(FormLayout()), Cmd_One(*this, ButtonDesign(300, "One")),
           Cmd_Two(*this, ButtonDesign(1200, "Two")), Watch(*this, 20, true),
           End(*this, seconds * 1000, true) {
-        Cmd_One.Click = [] { Say("Click 1"); };
-        Cmd_Two.Click = [] { Say("Click 2"); };
+        Cmd_One.OnClick = [] { Say("Click 1"); };
+        Cmd_Two.OnClick = [] { Say("Click 2"); };
         Watch.OnTimer = [this] { ReportFaces(); };
         End.OnTimer = [this] { Unload(); };
     }

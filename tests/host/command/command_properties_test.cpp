@@ -21,7 +21,7 @@ FontDesign Bold() {
 
 FontDesign Ambient() {
     FontDesign font;
-    font.name = "Arial";
+    font.name = L"Arial";
     font.points = 12;
     return font;
 }
@@ -80,7 +80,7 @@ TEST_F(CommandPropertiesTest, ARecordWithOnlyCaptionAndFontLoadsEnabledBlackAndO
 
 TEST_F(CommandPropertiesTest, MissingFontTakesTheAmbientOne) {
     Load(PropertyBag{});
-    EXPECT_EQ(properties.Font().name, "Arial");
+    EXPECT_EQ(properties.Font().name, L"Arial");
     EXPECT_EQ(properties.Caption(), "Command1");
 }
 
@@ -139,7 +139,7 @@ TEST_F(CommandPropertiesTest, UnconvertibleEntriesKeepTheirValues) {
     EXPECT_EQ(properties.FirstRun(), 1);
     EXPECT_TRUE(state.IsEnabled());
     EXPECT_EQ(properties.Caption(), "Keep");
-    EXPECT_EQ(properties.Font().name, "Arial"); // the ambient font, read before
+    EXPECT_EQ(properties.Font().name, L"Arial"); // the ambient font, read before
 }
 
 TEST_F(CommandPropertiesTest, VisibleReadsAs255Or0AndHidesOnlyTheFace) {

@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         default: {
             lumo::FontDesign font;
-            font.name = text;
+            font.name = std::wstring(text.begin(), text.end());
             record.Write(key, font, std::string("\x01"));
         }
         }

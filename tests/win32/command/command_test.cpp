@@ -2,6 +2,7 @@
 #include "control_array.h"
 #include "face_pictures.h"
 #include "form.h"
+#include "wide_text.h"
 #include "win32_test_support.h"
 
 #include <gtest/gtest.h>
@@ -92,7 +93,7 @@ class ButtonForm final : public Form {
   private:
     static FormDesign Design() {
         FormDesign design;
-        design.caption = "lumo command test";
+        design.caption = L"lumo command test";
         design.border = BorderStyle::None;
         design.clientWidth = 4500;
         design.clientHeight = 1500;
@@ -129,7 +130,7 @@ class CommandWindowTest : public ::testing::Test {
 
 TEST_F(CommandWindowTest, LoadsTheDialogsRecordEnabledAndDrawsTheIdleGradient) {
     Command& button = form.Cmd_Set;
-    EXPECT_EQ(button.Caption(), "\x90\xdd\x92\xe8");
+    EXPECT_EQ(button.Caption(), FromCp932("\x90\xdd\x92\xe8"));
     EXPECT_EQ(button.FaceState(), 1);
     EXPECT_EQ(button.FirstRun(), 1);
     EXPECT_TRUE(button.TmrMouse.Enabled());
@@ -208,12 +209,12 @@ TEST_F(CommandWindowTest, ATinyButtonDrawsWithoutFailing) {
     EXPECT_EQ(p.Width(), 6);
     button.Move(300, 300, 0, 0);
     EXPECT_EQ(button.Picture().WidthPixels(), 0);
-    EXPECT_TRUE(button.Enabled());
+    EXPECT_TRUE(button.ButtonEnabled());
 }
 
 TEST_F(CommandWindowTest, TheDisabledFaceHasNoDarkFrameAndAGreyCaption) {
     Command& button = form.Cmd_Set;
-    button.SetEnabled(false);
+    button.SetButtonEnabled(false);
     const SurfacePixels p(button.Picture());
     for (int y = 0; y < p.Height(); ++y) {
         for (int x = 0; x < p.Width(); ++x) {
@@ -224,7 +225,7 @@ TEST_F(CommandWindowTest, TheDisabledFaceHasNoDarkFrameAndAGreyCaption) {
     EXPECT_FALSE(button.LblMsg.Enabled());
     // Disabled: presses and releases change nothing and raise nothing.
     int clicks = 0;
-    button.Click = [&] { ++clicks; };
+    button.OnClick = [&] { ++clicks; };
     Send(WM_LBUTTONDOWN, MK_LBUTTON);
     Send(WM_LBUTTONUP, 0);
     EXPECT_EQ(clicks, 0);
@@ -234,7 +235,7 @@ TEST_F(CommandWindowTest, TheDisabledFaceHasNoDarkFrameAndAGreyCaption) {
 TEST_F(CommandWindowTest, PressAndReleaseOverTheButtonClicksOnce) {
     Command& button = form.Cmd_Set;
     int clicks = 0;
-    button.Click = [&] { ++clicks; };
+    button.OnClick = [&] { ++clicks; };
     Send(WM_MOUSEMOVE, 0);
     Send(WM_LBUTTONDOWN, MK_LBUTTON); // takes the focus first: state 4
     EXPECT_EQ(button.FaceState(), 4);
@@ -254,7 +255,7 @@ TEST_F(CommandWindowTest, PressAndReleaseOverTheButtonClicksOnce) {
 TEST_F(CommandWindowTest, ADraggedOffPressReleasedAfterATickRaisesNoClick) {
     Command& button = form.Cmd_Set;
     int clicks = 0;
-    button.Click = [&] { ++clicks; };
+    button.OnClick = [&] { ++clicks; };
     Send(WM_MOUSEMOVE, 0);
     Send(WM_LBUTTONDOWN, MK_LBUTTON);
     Send(WM_MOUSEMOVE, MK_LBUTTON, -40, 10);
@@ -274,16 +275,30 @@ TEST(CommandPictures, FacePicturesComeFromTheResourcesAt64By25) {
     EXPECT_NE(FacePicture(Face::Normal).Handle(), FacePicture(Face::Pressed).Handle());
 }
 
+TEST(CommandProperties, TheFontReadIsTheCaptionsOwnObject) {
+    ButtonForm form(std::nullopt);
+    form.Show();
+    test::PumpFor(30ms);
+    Command& button = form.Cmd_Set;
+    std::vector<std::string> changed;
+    button.OnPropertyChanged = [&](const std::string& name) { changed.push_back(name); };
+    button.Font().Change([](FontDesign& font) { font.weight = 700; });
+    EXPECT_EQ(button.LblMsg.Font().Design().weight, 700);
+    EXPECT_TRUE(changed.empty());
+    button.SaveProperties();
+    EXPECT_EQ(ToFont(button.StoredProperties().Read("Font", FontDesign{})).weight, 700);
+}
+
 TEST(CommandProperties, ANewInstanceIsSwitchedOnByItsFirstEnabledRead) {
     ButtonForm form(std::nullopt); // placed anew: no record
     form.initialize = false;
     form.Show();
     test::PumpFor(30ms);
     Command& button = form.Cmd_Set;
-    EXPECT_EQ(button.Caption(), "Command");
+    EXPECT_EQ(button.Caption(), L"Command");
     EXPECT_EQ(button.FaceState(), 0);
     EXPECT_FALSE(button.LblMsg.Enabled()); // the resize drew the Disable face
-    EXPECT_TRUE(button.Enabled());
+    EXPECT_TRUE(button.ButtonEnabled());
     EXPECT_EQ(button.FirstRun(), 1);
     EXPECT_TRUE(button.LblMsg.Enabled());
     button.SaveProperties();
@@ -293,11 +308,11 @@ TEST(CommandProperties, ANewInstanceIsSwitchedOnByItsFirstEnabledRead) {
     // Visible: 0 shows the form through the face, the caption stays.
     std::vector<std::string> changed;
     button.OnPropertyChanged = [&](const std::string& name) { changed.push_back(name); };
-    button.SetVisible(0);
-    EXPECT_EQ(button.Visible(), 0);
+    button.SetFaceVisible(0);
+    EXPECT_EQ(button.FaceVisible(), 0);
     EXPECT_EQ(test::WindowPixel(button.Hwnd(), 58, 3), RGB(40, 50, 60));
-    button.SetVisible(1);
-    EXPECT_EQ(button.Visible(), 255);
+    button.SetFaceVisible(1);
+    EXPECT_EQ(button.FaceVisible(), 255);
     EXPECT_NE(test::WindowPixel(button.Hwnd(), 58, 3), RGB(40, 50, 60));
     button.SetFontColour(RGB(200, 0, 0));
     EXPECT_EQ(button.LblMsg.ForeColour(), RGB(200, 0, 0));
@@ -337,7 +352,7 @@ TEST(CommandArray, ClickReachesTheArraysHandlerWithTheIndex) {
         void Form_Load() override { Cmd_File[0].Initialize(); }
     } form;
     std::vector<int> clicked;
-    form.Cmd_File.Handle(&Command::Click, [&](int index) { clicked.push_back(index); });
+    form.Cmd_File.Handle(&Command::OnClick, [&](int index) { clicked.push_back(index); });
     form.Show();
     const HWND button = form.Cmd_File[0].Hwnd();
     // The cursor comes over the button before it presses (a press without it lands in the

@@ -5,6 +5,7 @@
 #include "dialog_resources.h"
 #include "settings.h"
 #include "settings_file.h"
+#include "wide_text.h"
 #include "win32_test_support.h"
 
 #include <gtest/gtest.h>
@@ -119,11 +120,11 @@ TEST_F(SettingsDialog, WindowAndControlsStandWhereTheDesignPutsThem) {
     EXPECT_EQ(::GetParent(dialog.BGM_Repeat.Hwnd()), dialog.Panel.Hwnd());
     EXPECT_EQ(::GetParent(dialog.Cmd_File[0].Hwnd()), dialog.Panel.Hwnd());
 
-    EXPECT_EQ(dialog.Cmd_Set.Caption(), "\x90\xDD\x92\xE8");
-    EXPECT_EQ(dialog.Cmd_Can.Caption(), "\xB7\xAC\xDD\xBE\xD9");
-    EXPECT_EQ(dialog.Cmd_File[0].Caption(), "...");
-    EXPECT_EQ(dialog.Cmd_Set.Font(), FontDesign{});
-    EXPECT_EQ(dialog.lbl_URL.Caption(), "https://lumovane.example/");
+    EXPECT_EQ(dialog.Cmd_Set.Caption(), FromCp932("\x90\xDD\x92\xE8"));
+    EXPECT_EQ(dialog.Cmd_Can.Caption(), FromCp932("\xB7\xAC\xDD\xBE\xD9"));
+    EXPECT_EQ(dialog.Cmd_File[0].Caption(), L"...");
+    EXPECT_EQ(dialog.Cmd_Set.Font().Design(), FontDesign{});
+    EXPECT_EQ(dialog.lbl_URL.Caption(), L"https://lumovane.example/");
     dialog.Unload();
 }
 
@@ -164,12 +165,12 @@ TEST_F(SettingsDialog, MarksAndDependentControlsFollowTheKindChosenWithAnyButton
     };
     expectMarked(2);
     EXPECT_FALSE(Enabled(dialog.BGM_Repeat.Hwnd()));
-    EXPECT_TRUE(dialog.Cmd_File[0].Enabled());
-    EXPECT_EQ(dialog.lbl_Fname[0].Caption(), music);
-    EXPECT_EQ(dialog.BGM_Repeat.Text(), "12");
+    EXPECT_TRUE(dialog.Cmd_File[0].ButtonEnabled());
+    EXPECT_EQ(dialog.lbl_Fname[0].Caption(), FromCp932(music));
+    EXPECT_EQ(dialog.BGM_Repeat.Text(), L"12");
     ASSERT_EQ(dialog.BGM_Repeat.ListCount(), 31);
-    EXPECT_EQ(dialog.BGM_Repeat.List(0), "");
-    EXPECT_EQ(dialog.BGM_Repeat.List(30), "30");
+    EXPECT_EQ(dialog.BGM_Repeat.List(0), L"");
+    EXPECT_EQ(dialog.BGM_Repeat.List(30), L"30");
 
     // A right press on the label of 音楽CD.
     ::SendMessageA(dialog.lbl_BGM[1].Hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
@@ -177,8 +178,8 @@ TEST_F(SettingsDialog, MarksAndDependentControlsFollowTheKindChosenWithAnyButton
     EXPECT_EQ(settings.BgmKind, 1);
     expectMarked(1);
     EXPECT_TRUE(Enabled(dialog.BGM_Repeat.Hwnd()));
-    EXPECT_FALSE(dialog.Cmd_File[0].Enabled());
-    EXPECT_EQ(dialog.BGM_Repeat.Text(), "12");
+    EXPECT_FALSE(dialog.Cmd_File[0].ButtonEnabled());
+    EXPECT_EQ(dialog.BGM_Repeat.Text(), L"12");
 
     // A middle press on the mark of なし (windowless: through the panel's window).
     const RECT mark = dialog.Img_BGM[0].PixelRect();
@@ -189,7 +190,7 @@ TEST_F(SettingsDialog, MarksAndDependentControlsFollowTheKindChosenWithAnyButton
     expectMarked(0);
     EXPECT_FALSE(Enabled(dialog.BGM_Repeat.Hwnd()));
     EXPECT_EQ(settings.BgmFile, music); // the choice changes nothing else
-    EXPECT_EQ(dialog.lbl_Fname[0].Caption(), music);
+    EXPECT_EQ(dialog.lbl_Fname[0].Caption(), FromCp932(music));
     dialog.Unload();
 }
 
@@ -212,7 +213,7 @@ TEST_F(SettingsDialog, AKindWithoutAMarkSelectsNoneAndOpensAllTheSame) {
         EXPECT_TRUE(dialog.Img_BGM[i].GetPicture() == dialog.Img_Ra[0].GetPicture()) << i;
     }
     EXPECT_FALSE(Enabled(dialog.BGM_Repeat.Hwnd()));
-    EXPECT_FALSE(dialog.Cmd_File[0].Enabled());
+    EXPECT_FALSE(dialog.Cmd_File[0].ButtonEnabled());
     EXPECT_EQ(dialog.BGM_Repeat.ListCount(), 31); // the later steps ran
     dialog.Unload();
 }
@@ -226,7 +227,7 @@ TEST_F(SettingsDialog, SavedSettingsAreWhatTheSaverLoadsBack) {
     ::SendMessageA(dialog.lbl_BGM[1].Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     ::SendMessageA(dialog.lbl_BGM[1].Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     ::SetWindowTextA(dialog.BGM_Repeat.Hwnd(), " 3.5 ");
-    dialog.Cmd_Set.Click.Raise();
+    dialog.Cmd_Set.OnClick();
     EXPECT_FALSE(dialog.IsLoaded());
 
     const std::string kind = ReadIni(kIniSection, kKeyBgmKind, IniPath());
@@ -249,7 +250,7 @@ TEST_F(SettingsDialog, CancelAndTheCloseBoxWriteNothing) {
     {
         Lumovane_P dialog(settings, apiResult, folder);
         dialog.Load();
-        dialog.Cmd_Can.Click.Raise();
+        dialog.Cmd_Can.OnClick();
         EXPECT_FALSE(dialog.IsLoaded());
     }
     {

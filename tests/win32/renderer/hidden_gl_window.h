@@ -27,12 +27,12 @@ class HiddenGlWindow {
         descriptor.iPixelType = PFD_TYPE_RGBA;
         descriptor.cColorBits = 24;
         descriptor.iLayerType = PFD_MAIN_PLANE;
-        SetPixelFormat(dc_.get(), ChoosePixelFormat(dc_.get(), &descriptor), &descriptor);
-        context_.Create(dc_.get());
+        SetPixelFormat(dc_.Get(), ChoosePixelFormat(dc_.Get(), &descriptor), &descriptor);
+        context_.Create(dc_.Get());
     }
     ~HiddenGlWindow() {
         context_.Reset();
-        dc_.Reset();
+        dc_.Release();
         DestroyWindow(window_);
         UnregisterClassA("LumoGlTest", GetModuleHandleA(nullptr));
     }
@@ -42,7 +42,7 @@ class HiddenGlWindow {
 
   private:
     HWND window_ = nullptr;
-    lumo::WindowDc dc_;
+    lumo::win::WindowDc dc_;
     lumo::GlContext context_;
 };
 

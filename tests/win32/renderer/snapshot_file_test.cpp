@@ -80,9 +80,9 @@ TEST(SnapshotFile, FailsOnDamagedFiles) {
 TEST(SnapshotFile, ReadsAFileThatAnotherReaderHasOpen) {
     const auto bytes = BuildBmp({});
     TempFile file("lumo_snapshot_shared.bmp", bytes);
-    lumo::UniqueHandle other(CreateFileA(file.path(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                         OPEN_EXISTING, 0, nullptr));
-    ASSERT_TRUE(other.valid());
+    lumo::win::KernelHandle other(CreateFileA(file.path(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                              OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(other.Valid());
     EXPECT_TRUE(lumo::ReadSnapshotFile(file.path()).loaded());
 }
 

@@ -140,7 +140,7 @@ int CountColour(const Pixels& p, COLORREF colour) {
 
 TEST(PreviewForm, CarriesItsDesignAndBothStillsFromTheResources) {
     Lumovane_R form;
-    EXPECT_EQ(form.Design().caption, "Preview Window");
+    EXPECT_EQ(form.Design().caption, L"Preview Window");
     EXPECT_EQ(form.Design().border, BorderStyle::None);
     EXPECT_EQ(form.Design().backColour.value_or(RGB(1, 2, 3)), RGB(0, 0, 0));
     EXPECT_FALSE(form.Design().programIcon);

@@ -1,0 +1,47 @@
+#pragma once
+// A windowed control. A control is a small object that a form (or a picture box on it) owns as
+// a member; it gets its window when the form loads and loses it when the form's window goes.
+// Geometry is in twips, relative to the container's inner area.
+
+#include "container.h"
+#include "control_base.h"
+#include "native_window.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace lumo {
+
+class Control : public ControlBase, public NativeWindow {
+  public:
+    ~Control() override;
+
+    Control* Windowed() override { return this; }
+
+  protected:
+    Control(Container& parent, const ControlDesign& design);
+
+    // The window class and styles of the control's window.
+    virtual const wchar_t* ClassName() const = 0;
+    virtual DWORD Style() const { return 0; }
+    virtual DWORD ExStyle() const { return 0; }
+    virtual std::wstring InitialText() const { return {}; }
+    // Runs once the window exists (and before the form's load event).
+    virtual void Created() {}
+    // A notification the control's window sent its container (WM_COMMAND).
+    virtual void Notified(WORD /*code*/) {}
+    // The window's height for a design height, both in pixels (a drop-down box adds its list).
+    virtual int WindowHeight(int designHeight) const { return designHeight; }
+
+    void ShowPlace(const RECT& before) override;
+    void ShowVisible() override;
+    void ShowEnabled() override;
+
+  private:
+    friend class Container;
+    void Create(HWND parentWindow);
+    RECT WindowRect() const;
+};
+
+} // namespace lumo

@@ -1,0 +1,84 @@
+#pragma once
+// What every control has, windowed or not: its place in its container's inner area (twips), its
+// visibility and enabled flags, its index in a control array and its mouse events. Whether it
+// has a window of its own is an attribute of the kind (Control has one, GraphicControl not).
+
+#include "mouse_event.h"
+
+#include <windows.h>
+
+#include <functional>
+
+namespace lumo {
+
+class Container;
+class Control;
+class GraphicControl;
+
+// Where a control stands in its design; -1 as index means "not in a control array".
+struct ControlDesign {
+    double left = 0;
+    double top = 0;
+    double width = 1200;
+    double height = 600;
+    bool visible = true;
+    bool enabled = true;
+    int index = -1;
+};
+
+class ControlBase {
+  public:
+    ControlBase(const ControlBase&) = delete;
+    ControlBase& operator=(const ControlBase&) = delete;
+    virtual ~ControlBase();
+
+    Container& Parent() const { return parent_; }
+    int Index() const { return design_.index; }
+
+    void Move(double left, double top, double width, double height);
+    double Left() const { return design_.left; }
+    double Top() const { return design_.top; }
+    double Width() const { return design_.width; }
+    double Height() const { return design_.height; }
+    void SetVisible(bool visible);
+    bool Visible() const { return design_.visible; }
+    void SetEnabled(bool enabled);
+    bool Enabled() const { return design_.enabled; }
+
+    // Its place in the container's inner area, in pixels.
+    RECT PixelRect() const;
+
+    // Handlers the form sets; a control array binds them with the element's index. Positions
+    // are twips from the control's corner; Click follows a left press released over the control.
+    std::function<void(const MouseEvent&)> OnMouseDown;
+    std::function<void(const MouseEvent&)> OnMouseUp;
+    std::function<void(const MouseEvent&)> OnMouseMove;
+    std::function<void()> OnClick;
+
+    // The control as its kind, or null when it is of the other one.
+    virtual Control* Windowed() { return nullptr; }
+    virtual GraphicControl* Windowless() { return nullptr; }
+
+  protected:
+    ControlBase(Container& parent, const ControlDesign& design);
+
+    // The change of place, visibility or the enabled flag is to be shown; `before` is the place
+    // that was left.
+    virtual void ShowPlace(const RECT& before) = 0;
+    virtual void ShowVisible() = 0;
+    virtual void ShowEnabled() = 0;
+
+    // The events; the defaults call the handlers above.
+    virtual void MouseDown(const MouseEvent& event);
+    virtual void MouseUp(const MouseEvent& event);
+    virtual void MouseMove(const MouseEvent& event);
+    virtual void Click();
+
+  private:
+    friend class Container;
+
+    Container& parent_;
+    ControlDesign design_;
+};
+
+} // namespace lumo
