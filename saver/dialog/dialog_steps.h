@@ -13,7 +13,8 @@ namespace lumo {
 
 // Texts of the window (code page 932) shared by the window and its steps.
 inline constexpr char kWebAddress[] = "https://lumovane.example/";
-// 設定を保存できませんでした。(blank line) ﾌﾟﾛｸﾞﾗﾑのﾌｫﾙﾀﾞに書き込めません。設定はﾌﾟﾛｸﾞﾗﾑと同じﾌｫﾙﾀﾞに
+// 設定を保存できませんでした。(blank line)
+// ﾌﾟﾛｸﾞﾗﾑのﾌｫﾙﾀﾞに書き込めません。設定はﾌﾟﾛｸﾞﾗﾑと同じﾌｫﾙﾀﾞに
 // 保存されます。ﾌﾟﾛｸﾞﾗﾑは書き込みのできるﾌｫﾙﾀﾞ（ご自分のﾕｰｻﾞｰﾌｫﾙﾀﾞの中など）に置いてください。
 inline constexpr char kSaveFailedText[] =
     "\x90\xDD\x92\xE8\x82\xF0\x95\xDB\x91\xB6\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x82\xC5"

@@ -174,9 +174,9 @@ void Lumovane_P::SetFileCaption(int index, const std::wstring& caption) {
     // Until labels take UTF-16, the path is shown in code page 932, with "?" for a character
     // that has no form there; the path itself is kept whole in the settings.
     std::string shown(caption.size() * 2, '\0');
-    const int size = ::WideCharToMultiByte(932, 0, caption.data(), static_cast<int>(caption.size()),
-                                           shown.data(), static_cast<int>(shown.size()), "?",
-                                           nullptr);
+    const int size =
+        ::WideCharToMultiByte(932, 0, caption.data(), static_cast<int>(caption.size()),
+                              shown.data(), static_cast<int>(shown.size()), "?", nullptr);
     shown.resize(static_cast<std::size_t>(size > 0 ? size : 0));
     lbl_Fname[index].SetCaption(shown);
 }

@@ -2,8 +2,8 @@
 // The saver's three music settings, their file format and the path helpers around them.
 // Everything here is platform-free; the file itself is read and written in settings_file.h.
 
-#include <cstdint>
 #include "settings_text.h"
+#include <cstdint>
 
 #include <array>
 #include <functional>

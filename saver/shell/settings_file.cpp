@@ -19,8 +19,7 @@ constexpr LONGLONG kLargestFile = 1 << 20;
 
 HANDLE OpenForReading(const std::wstring& path) {
     return ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
-                         nullptr);
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
 }
 
 // The file's bytes; empty when it does not exist, nullopt when it exists but cannot be read
@@ -63,8 +62,8 @@ bool WriteIni(const std::string& section, std::span<const IniValue> values,
               const std::wstring& path) {
     const auto file = ReadWholeFile(path);
     const bool written =
-        file && ReplaceFileWith(path, {std::span<const std::uint8_t>(
-                                          IniWithValues(*file, section, values))});
+        file && ReplaceFileWith(
+                    path, {std::span<const std::uint8_t>(IniWithValues(*file, section, values))});
     ApiResult = written ? 1 : 0;
     return written;
 }

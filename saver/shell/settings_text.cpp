@@ -130,8 +130,8 @@ template <typename Ch> std::optional<Entry<Ch>> EntryOf(View<Ch> line) {
 }
 
 struct SectionLines {
-    std::size_t end = 0;       // the next section's header, or the end of the file
-    std::size_t lastEntry = 0; // the last line that is not blank (the header when none)
+    std::size_t end = 0;              // the next section's header, or the end of the file
+    std::size_t lastEntry = 0;        // the last line that is not blank (the header when none)
     std::optional<std::size_t> entry; // the line of the key looked for
 };
 
@@ -202,8 +202,8 @@ template <typename Ch> Text<Ch> Joined(const Lines<Ch>& lines) {
 }
 
 Lines<wchar_t> WideLines(std::span<const std::uint8_t> file) {
-    const std::wstring text = IsUtf16(file) ? FromUtf16Le(file.subspan(2))
-                                            : FromCp932(BytesOf(file));
+    const std::wstring text =
+        IsUtf16(file) ? FromUtf16Le(file.subspan(2)) : FromCp932(BytesOf(file));
     return SplitLines<wchar_t>(text);
 }
 

@@ -35,7 +35,6 @@ std::wstring IniValueOf(std::span<const std::uint8_t> file, std::string_view sec
 // last entry, a missing section goes at the end; every other line stays as it was. A code page
 // 932 file becomes UTF-16 only when a value cannot be written in code page 932.
 std::vector<std::uint8_t> IniWithValues(std::span<const std::uint8_t> file,
-                                        std::string_view section,
-                                        std::span<const IniValue> values);
+                                        std::string_view section, std::span<const IniValue> values);
 
 } // namespace lumo

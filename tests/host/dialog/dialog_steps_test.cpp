@@ -268,8 +268,8 @@ TEST_F(DialogSteps, SavingWritesTheThreeKeysInOrderThenCloses) {
     host.repeatText = "3.5";
     steps.Cmd_Set_Click();
     using W = std::pair<std::string, std::wstring>;
-    const std::vector<W> expected{
-        W{kKeyBgmKind, L" 1"}, W{kKeyBgmRepeat, L" 4"}, W{kKeyBgmFile, settings.BgmFile}};
+    const std::vector<W> expected{W{kKeyBgmKind, L" 1"}, W{kKeyBgmRepeat, L" 4"},
+                                  W{kKeyBgmFile, settings.BgmFile}};
     EXPECT_EQ(host.writes, expected);
     EXPECT_EQ(settings.BgmRepeat, 4);
     EXPECT_EQ(host.log, (std::vector<std::string>{"write", "unload"}));
@@ -293,8 +293,8 @@ TEST_F(DialogSteps, SavingTakesTheTrackTextAsTheBoxHoldsIt) {
         const wchar_t* written;
     };
     for (const Case c : {Case{" 7 ", L" 7"}, Case{"3.5", L" 4"}, Case{"2.5", L" 2"},
-                         Case{"abc", L" 0"}, Case{"", L" 0"}, Case{"12", L" 12"},
-                         Case{"-3", L"-3"}, Case{"40000", L" 0"}, Case{"1e9", L" 0"}}) {
+                         Case{"abc", L" 0"}, Case{"", L" 0"}, Case{"12", L" 12"}, Case{"-3", L"-3"},
+                         Case{"40000", L" 0"}, Case{"1e9", L" 0"}}) {
         SCOPED_TRACE(c.text);
         host = FakeHost{};
         auto steps = Load();

@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         settings.BgmKind = 2;
         settings.BgmRepeat = 7;
         settings.BgmFile = path;
-        const auto written = lumo::IniWithValues(file, lumo::kIniSection,
-                                                 lumo::SettingTextsOf(settings));
+        const auto written =
+            lumo::IniWithValues(file, lumo::kIniSection, lumo::SettingTextsOf(settings));
         if (lumo::IniValueOf(written, lumo::kIniSection, lumo::kKeyBgmFile) != path ||
             lumo::IniValueOf(written, lumo::kIniSection, lumo::kKeyBgmKind) != L"2" ||
             lumo::IniValueOf(written, lumo::kIniSection, lumo::kKeyBgmRepeat) != L"7") {

@@ -47,9 +47,10 @@ TEST(SettingsText, APathCodePage932CanExpressIsWrittenInItsBytes) {
 TEST(SettingsText, APathOutsideCodePage932MakesTheFileUtf16WithAByteOrderMark) {
     const std::wstring path = L"C:\\M\u00FAsica\\Caf\u00E9 \u266A \u591C.mp3";
     const Bytes file = Saved({}, Chosen(path));
-    EXPECT_EQ(file, Utf16FileOf(u"[Section]\r\nBGM\u533A\u5206= 2\r\nBGM\uFF98\uFF8B\uFF9F\uFF70\uFF84"
-                                u"= 0\r\nBGM\uFF8C\uFF67\uFF72\uFF99=C:\\M\u00FAsica\\Caf\u00E9 "
-                                u"\u266A \u591C.mp3\r\n"));
+    EXPECT_EQ(file,
+              Utf16FileOf(u"[Section]\r\nBGM\u533A\u5206= 2\r\nBGM\uFF98\uFF8B\uFF9F\uFF70\uFF84"
+                          u"= 0\r\nBGM\uFF8C\uFF67\uFF72\uFF99=C:\\M\u00FAsica\\Caf\u00E9 "
+                          u"\u266A \u591C.mp3\r\n"));
     EXPECT_EQ(IniValueOf(file, kIniSection, kKeyBgmFile), path);
     EXPECT_EQ(IniValueOf(file, kIniSection, kKeyBgmKind), L"2");
 
@@ -61,13 +62,13 @@ TEST(SettingsText, APathOutsideCodePage932MakesTheFileUtf16WithAByteOrderMark) {
 
 TEST(SettingsText, WritingKeepsTheRestOfAFileAsItWas) {
     // Another section before, a comment and a foreign key in ours, a key in another letter case.
-    const std::string before = std::string("; made by hand\r\n[Other]\r\nx=1\r\n\r\n[section]\r\n") +
-                               "bgm" + std::string(kKeyBgmKind).substr(3) + "=1\r\nmine=\x83\x5C\r\n" +
-                               "\r\n[Last]\r\ny=2\r\n";
+    const std::string before =
+        std::string("; made by hand\r\n[Other]\r\nx=1\r\n\r\n[section]\r\n") + "bgm" +
+        std::string(kKeyBgmKind).substr(3) + "=1\r\nmine=\x83\x5C\r\n" + "\r\n[Last]\r\ny=2\r\n";
     const Bytes after = Saved(BytesOf(before), Chosen(L"C:\\a.mp3"));
     EXPECT_EQ(after, BytesOf(std::string("; made by hand\r\n[Other]\r\nx=1\r\n\r\n[section]\r\n") +
-                             kKeyBgmKind + "= 2\r\nmine=\x83\x5C\r\n" + kKeyBgmRepeat +
-                             "= 0\r\n" + kKeyBgmFile + "=C:\\a.mp3\r\n\r\n[Last]\r\ny=2\r\n"));
+                             kKeyBgmKind + "= 2\r\nmine=\x83\x5C\r\n" + kKeyBgmRepeat + "= 0\r\n" +
+                             kKeyBgmFile + "=C:\\a.mp3\r\n\r\n[Last]\r\ny=2\r\n"));
 
     // Turned into UTF-16, the other lines keep their characters.
     const Bytes wide = Saved(BytesOf(before), Chosen(L"C:\\Caf\u00E9.mp3"));
