@@ -3,9 +3,9 @@
 // Everything here is platform-free; the file itself is read and written in settings_file.h.
 
 #include "settings_text.h"
-#include <cstdint>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
