@@ -83,8 +83,16 @@ wait_saver_exit() {
 
 window_exists() { probe wait-window "$1" 0 >/dev/null 2>&1; }
 
-# Any process of the product still alive in the bench?
-product_processes() { pgrep -f 'ルモヴェイン\.(scr|dll)' || true; }
+# Any process of the product still alive in the bench? Only this bench's prefix counts: other
+# benches on the machine run the same programs.
+product_processes() {
+    local pid
+    for pid in $(pgrep -f 'ルモヴェイン\.(scr|dll)' || true); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
+            echo "$pid"
+    done
+    return 0
+}
 
 # Esc in the renderer, as a user would press it.
 press_escape() {

@@ -3,6 +3,7 @@
 # screen's size, equal to the screen pixel for pixel), starts the renderer, hides the cursor;
 # Esc ends the renderer and then the saver, which shows the cursor again; nothing is left.
 # bench-size: 1024x768
+# code-pages: 932 1252
 set -euo pipefail
 source "$(dirname "$0")/saver_lib.sh"
 
