@@ -7,7 +7,6 @@ set -euo pipefail
 source "$(dirname "$0")/saver_lib.sh"
 source "$(dirname "$0")/dialog_lib.sh"
 
-CHOOSER_TITLE='ﾌｧｲﾙを開く'
 music='C:\Música\Café ♪ 夜.mp3'
 install_saver
 mkdir -p "$WINEPREFIX/drive_c/Música"
@@ -34,17 +33,7 @@ expect_saved() {
 open_dialog
 # shellcheck disable=SC2046
 press 1 $(centre_of "$(control_rect LumoLabel "MP3、WAV")")
-click_button "$FILE_BUTTON"
-probe wait-window "$CHOOSER_TITLE" 15000 >/dev/null || fail "no file chooser after a click on ..."
-sleep 1
-chooser=$(xdotool search --name "^${CHOOSER_TITLE}\$" | head -n1)
-xdotool windowfocus "$chooser" 2>/dev/null || true
-sleep 0.3
-xdotool type --delay 80 "$music"
-sleep 0.3
-xdotool key Return
-probe wait-gone "$CHOOSER_TITLE" 10000 >/dev/null || fail "the file chooser did not close on Enter"
-sleep 0.5
+choose_typed_file "$music"
 click_button "$SAVE_BUTTON"
 wait_saver_exit 50 || fail "the program went on after 設定"
 expect_saved "chosen and saved"

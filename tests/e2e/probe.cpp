@@ -202,9 +202,10 @@ int Desktop(const std::wstring& path) {
 }
 
 int Usage() {
-    Print("usage: probe "
-          "wait-window|wait-gone|window-info|texts|controls|click|key|post-key|close|list|acp|cursor|"
-          "desktop ...");
+    Print(
+        "usage: probe "
+        "wait-window|wait-gone|window-info|texts|controls|click|key|post-key|close|list|acp|cursor|"
+        "desktop ...");
     return 2;
 }
 
