@@ -29,14 +29,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# Wine takes code page 932 from LANG only when glibc has the locale; without it Wine silently
-# falls back to 1252 and every Japanese name breaks.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-  echo "setup: generating ja_JP.UTF-8"
-  $SUDO sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
-  $SUDO locale-gen >/dev/null
-fi
+# Wine takes its code page from LANG only when glibc has the locale; without it Wine silently
+# falls back to 1252 and every Japanese name breaks. ja_JP.UTF-8 gives code page 932, en_US.UTF-8
+# code page 1252 (an English or European Windows), which the tests run under too.
+for wanted in ja_JP en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$wanted\.utf-\?8\$"; then
+    echo "setup: generating $wanted.UTF-8"
+    $SUDO sed -i "s/^# *\($wanted.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$wanted.UTF-8 UTF-8" /etc/locale.gen || echo "$wanted.UTF-8 UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+    $SUDO locale-gen >/dev/null
+  fi
+done
 
 # The posix thread model is the one that gives std::thread and friends; make it the default.
 for tool in x86_64-w64-mingw32-g++ x86_64-w64-mingw32-gcc; do

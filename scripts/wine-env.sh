@@ -2,7 +2,10 @@
 # LUMO_ROOT: the repository; LUMO_BUILD: the build folder (default $LUMO_ROOT/build).
 LUMO_ROOT=${LUMO_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 LUMO_BUILD=${LUMO_BUILD:-$LUMO_ROOT/build}
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# LUMO_WINE_LANG picks the system's code page: ja_JP.UTF-8 (932, the default) or en_US.UTF-8
+# (1252, an English or European Windows). The prefix serves both.
+LUMO_WINE_LANG=${LUMO_WINE_LANG:-ja_JP.UTF-8}
+export LANG=$LUMO_WINE_LANG LC_ALL=$LUMO_WINE_LANG
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 export WINEARCH=win64

@@ -98,7 +98,7 @@ void SettingsDialogSteps::SelectBgmKind(int kind) {
 }
 
 void SettingsDialogSteps::Cmd_File_Click(int index) {
-    std::string path;
+    std::wstring path;
     std::int32_t result = 0;
     SkipOnError([&] {
         result = host_.ChooseFile(settings_.BgmFolder, path);
@@ -114,11 +114,13 @@ void SettingsDialogSteps::Cmd_File_Click(int index) {
 }
 
 void SettingsDialogSteps::Cmd_Set_Click() {
-    const std::string file = host_.ProgramFolder() + kIniFileName;
-    host_.WriteIni(kIniSection, kKeyBgmKind, FormatSettingNumber(settings_.BgmKind), file);
     settings_.BgmRepeat = TrackOfText(host_.RepeatText());
-    host_.WriteIni(kIniSection, kKeyBgmRepeat, FormatSettingNumber(settings_.BgmRepeat), file);
-    host_.WriteIni(kIniSection, kKeyBgmFile, settings_.BgmFile, file);
+    // The three keys go in one write: a folder that refuses it keeps an earlier file whole, and
+    // the window stays open with the reason, instead of closing as if the choice were kept.
+    if (!host_.WriteSettings(SettingTextsOf(settings_))) {
+        host_.ShowSaveFailure();
+        return;
+    }
     host_.UnloadForm();
 }
 

@@ -6,12 +6,26 @@
 #include "settings.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace lumo {
 
 // Texts of the window (code page 932) shared by the window and its steps.
 inline constexpr char kWebAddress[] = "https://lumovane.example/";
+// 設定を保存できませんでした。(blank line)
+// ﾌﾟﾛｸﾞﾗﾑのﾌｫﾙﾀﾞに書き込めません。設定はﾌﾟﾛｸﾞﾗﾑと同じﾌｫﾙﾀﾞに
+// 保存されます。ﾌﾟﾛｸﾞﾗﾑは書き込みのできるﾌｫﾙﾀﾞ（ご自分のﾕｰｻﾞｰﾌｫﾙﾀﾞの中など）に置いてください。
+inline constexpr char kSaveFailedText[] =
+    "\x90\xDD\x92\xE8\x82\xF0\x95\xDB\x91\xB6\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x82\xC5"
+    "\x82\xB5\x82\xBD\x81\x42\x0D\x0A\x0D\x0A\xCC\xDF\xDB\xB8\xDE\xD7\xD1\x82\xCC\xCC\xAB\xD9"
+    "\xC0\xDE\x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1\x81\x42\x90\xDD"
+    "\x92\xE8\x82\xCD\xCC\xDF\xDB\xB8\xDE\xD7\xD1\x82\xC6\x93\xAF\x82\xB6\xCC\xAB\xD9\xC0\xDE"
+    "\x82\xC9\x95\xDB\x91\xB6\x82\xB3\x82\xEA\x82\xDC\x82\xB7\x81\x42\xCC\xDF\xDB\xB8\xDE\xD7"
+    "\xD1\x82\xCD\x8F\x91\x82\xAB\x8D\x9E\x82\xDD\x82\xCC\x82\xC5\x82\xAB\x82\xE9\xCC\xAB\xD9"
+    "\xC0\xDE\x81\x69\x82\xB2\x8E\xA9\x95\xAA\x82\xCC\xD5\xB0\xBB\xDE\xB0\xCC\xAB\xD9\xC0\xDE"
+    "\x82\xCC\x92\x86\x82\xC8\x82\xC7\x81\x6A\x82\xC9\x92\x75\x82\xA2\x82\xC4\x82\xAD\x82\xBE"
+    "\x82\xB3\x82\xA2\x81\x42";
 
 // The window's place: centred across the screen, at one third of the free height from the top.
 // All in twips; each difference is rounded to a whole number (halves to even), then divided
@@ -45,21 +59,23 @@ class DialogHost {
     virtual void SetRepeatText(const std::string& text) = 0;
     virtual std::string RepeatText() = 0;
     virtual void AddRepeatItem(const std::string& item) = 0;
-    virtual void SetFileCaption(int index, const std::string& caption) = 0; // lbl_Fname(index)
+    virtual void SetFileCaption(int index, const std::wstring& caption) = 0; // lbl_Fname(index)
     // GetCursorPos: the call's result (non-zero on success) and the position in screen pixels.
     virtual std::int32_t CursorPosition(std::int64_t& x, std::int64_t& y) = 0;
     virtual void ZoomOpen() = 0;
     virtual void ZoomClose() = 0;
     virtual void SetMousePointer(DialogPointer pointer) = 0;
-    // GetOpenFileNameA opened in `initialFolder`: its result and, when it is above 0, the chosen
+    // GetOpenFileNameW opened in `initialFolder`: its result and, when it is above 0, the chosen
     // path (the file buffer up to its first NUL).
-    virtual std::int32_t ChooseFile(const std::string& initialFolder, std::string& path) = 0;
-    virtual std::string ProgramFolder() = 0;
-    virtual void WriteIni(const std::string& section, const std::string& key,
-                          const std::string& value, const std::string& path) = 0;
+    virtual std::int32_t ChooseFile(const std::wstring& initialFolder, std::wstring& path) = 0;
+    // Writes the keys to the settings file beside the program in one step; false when it could
+    // not be written (an earlier file is then as it was).
+    virtual bool WriteSettings(std::span<const IniValue> values) = 0;
+    // The message box over the window that says the settings could not be saved, and why.
+    virtual void ShowSaveFailure() = 0;
     virtual void UnloadForm() = 0;
     virtual std::string UrlCaption() = 0;
-    // ShellExecuteA "open" of the text with a normal window; the result is not looked at.
+    // ShellExecuteW "open" of the text with a normal window; the result is not looked at.
     virtual void OpenDocument(const std::string& file) = 0;
 };
 

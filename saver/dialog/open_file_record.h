@@ -1,5 +1,5 @@
 #pragma once
-// The record the settings window hands the system's file chooser (GetOpenFileNameA): one
+// The record the settings window hands the system's file chooser (GetOpenFileNameW): one
 // filter for MP3 and WAV files, the title "ﾌｧｲﾙを開く", the start folder, no flags, and two
 // 255-character buffers. The record and its buffers live together, so the record never points
 // at text that has gone.
@@ -21,20 +21,22 @@ inline constexpr DWORD kFileBufferChars = 255;
 
 class OpenFileRecord {
   public:
-    OpenFileRecord(HWND owner, HINSTANCE instance, std::string initialFolder);
+    OpenFileRecord(HWND owner, HINSTANCE instance, std::wstring initialFolder);
     OpenFileRecord(const OpenFileRecord&) = delete;
     OpenFileRecord& operator=(const OpenFileRecord&) = delete;
 
-    OPENFILENAMEA& Record() { return record_; }
+    OPENFILENAMEW& Record() { return record_; }
     // The chosen path: the file buffer up to its first NUL.
-    std::string ChosenPath() const;
+    std::wstring ChosenPath() const;
 
   private:
-    std::string initialFolder_;
+    std::wstring initialFolder_;
+    std::wstring filter_;
+    std::wstring title_;
     // One more than the sizes the record gives, so that a full buffer still ends in a NUL.
-    std::array<char, kFileBufferChars + 1> file_{};
-    std::array<char, kFileBufferChars + 1> fileTitle_{};
-    OPENFILENAMEA record_{};
+    std::array<wchar_t, kFileBufferChars + 1> file_{};
+    std::array<wchar_t, kFileBufferChars + 1> fileTitle_{};
+    OPENFILENAMEW record_{};
 };
 
 } // namespace lumo

@@ -4,7 +4,9 @@
 #include "background_shading.h"
 #include "dialog_design.h"
 #include "dialog_resources.h"
+#include "entry.h"
 #include "open_file_record.h"
+#include "program_services.h"
 #include "settings_file.h"
 #include "skip_on_error.h"
 #include "wide_text.h"
@@ -71,9 +73,9 @@ void InitializeButtonsIn(const Container& container) {
 
 } // namespace
 
-Lumovane_P::Lumovane_P() : Lumovane_P(Bgm(), ApiResult, app::ProgramFolder()) {}
+Lumovane_P::Lumovane_P() : Lumovane_P(Bgm(), ApiResult, program::Folder()) {}
 
-Lumovane_P::Lumovane_P(BgmSettings& settings, std::int32_t& apiResult, std::string programFolder)
+Lumovane_P::Lumovane_P(BgmSettings& settings, std::int32_t& apiResult, std::wstring programFolder)
     : Form(DialogWindowDesign()), Panel(Pic_C.Add(*this, PanelDesign())),
       BGM_Repeat(Panel, RepeatBoxDesign()), lbl_URL(*this, UrlDesign(HandPointer())),
       Cmd_Set(*this, SaveButtonDesign()), Cmd_Can(*this, CancelButtonDesign()),
@@ -170,8 +172,8 @@ void Lumovane_P::AddRepeatItem(const std::string& item) {
     BGM_Repeat.AddItem(FromCp932(item));
 }
 
-void Lumovane_P::SetFileCaption(int index, const std::string& caption) {
-    lbl_Fname[index].SetCaption(FromCp932(caption));
+void Lumovane_P::SetFileCaption(int index, const std::wstring& caption) {
+    lbl_Fname[index].SetCaption(caption);
 }
 
 std::int32_t Lumovane_P::CursorPosition(std::int64_t& x, std::int64_t& y) {
@@ -195,22 +197,21 @@ void Lumovane_P::SetMousePointer(DialogPointer pointer) {
                                                         : app::MousePointer::Default);
 }
 
-std::int32_t Lumovane_P::ChooseFile(const std::string& initialFolder, std::string& path) {
-    OpenFileRecord record(Hwnd(), ::GetModuleHandleA(nullptr), initialFolder);
-    const BOOL result = ::GetOpenFileNameA(&record.Record());
+std::int32_t Lumovane_P::ChooseFile(const std::wstring& initialFolder, std::wstring& path) {
+    OpenFileRecord record(Hwnd(), ::GetModuleHandleW(nullptr), initialFolder);
+    const BOOL result = ::GetOpenFileNameW(&record.Record());
     if (result > 0) {
         path = record.ChosenPath();
     }
     return result;
 }
 
-std::string Lumovane_P::ProgramFolder() {
-    return programFolder_;
+bool Lumovane_P::WriteSettings(std::span<const IniValue> values) {
+    return WriteIni(kIniSection, values, SettingsFilePath(programFolder_));
 }
 
-void Lumovane_P::WriteIni(const std::string& section, const std::string& key,
-                          const std::string& value, const std::string& path) {
-    lumo::WriteIni(section, key, value, path);
+void Lumovane_P::ShowSaveFailure() {
+    program::MessageBoxOk(kSaveFailedText, kProgramTitle, Hwnd());
 }
 
 void Lumovane_P::UnloadForm() {
@@ -222,7 +223,7 @@ std::string Lumovane_P::UrlCaption() {
 }
 
 void Lumovane_P::OpenDocument(const std::string& file) {
-    ::ShellExecuteA(Hwnd(), "open", file.c_str(), "", "", SW_SHOWNORMAL);
+    ::ShellExecuteW(Hwnd(), L"open", FromCp932(file).c_str(), L"", L"", SW_SHOWNORMAL);
 }
 
 } // namespace lumo

@@ -24,7 +24,7 @@ class Lumovane_P final : public Form, private DialogHost {
     // The program's settings, saved beside the program.
     Lumovane_P();
     // Other settings and another folder for the settings file (tests).
-    Lumovane_P(BgmSettings& settings, std::int32_t& apiResult, std::string programFolder);
+    Lumovane_P(BgmSettings& settings, std::int32_t& apiResult, std::wstring programFolder);
 
     // The controls, by their design names. Pic_C(0) holds the music group.
     ControlArray<PictureBox> Pic_C;
@@ -59,20 +59,19 @@ class Lumovane_P final : public Form, private DialogHost {
     void SetRepeatText(const std::string& text) override;
     std::string RepeatText() override;
     void AddRepeatItem(const std::string& item) override;
-    void SetFileCaption(int index, const std::string& caption) override;
+    void SetFileCaption(int index, const std::wstring& caption) override;
     std::int32_t CursorPosition(std::int64_t& x, std::int64_t& y) override;
     void ZoomOpen() override;
     void ZoomClose() override;
     void SetMousePointer(DialogPointer pointer) override;
-    std::int32_t ChooseFile(const std::string& initialFolder, std::string& path) override;
-    std::string ProgramFolder() override;
-    void WriteIni(const std::string& section, const std::string& key, const std::string& value,
-                  const std::string& path) override;
+    std::int32_t ChooseFile(const std::wstring& initialFolder, std::wstring& path) override;
+    bool WriteSettings(std::span<const IniValue> values) override;
+    void ShowSaveFailure() override;
     void UnloadForm() override;
     std::string UrlCaption() override;
     void OpenDocument(const std::string& file) override;
 
-    std::string programFolder_;
+    std::wstring programFolder_;
     SettingsDialogSteps steps_;
 };
 

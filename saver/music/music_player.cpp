@@ -1,5 +1,6 @@
 #include "music_player.h"
-#include "cp932.h"
+
+#include "wide_text.h"
 
 #include <cstddef>
 #include <limits>
@@ -14,7 +15,7 @@ constexpr std::size_t kMp3ModeSize = 30;
 constexpr std::size_t kCommandReplySize = 512;
 constexpr std::size_t kErrorTextSize = 256;
 
-// The program's texts are ANSI (code page 932) like everything else it hands around.
+// The program's own texts are code page 932; they become UTF-16 where they are used.
 // "コマンド文字列が指定されていません"
 constexpr char kNoCommandText[] = "\x83\x52\x83\x7D\x83\x93\x83\x68\x95\xB6\x8E\x9A\x97\xF1\x82"
                                   "\xAA\x8E\x77\x92\xE8\x82\xB3\x82\xEA\x82\xC4\x82\xA2\x82\xDC"
@@ -23,20 +24,15 @@ constexpr char kNoCommandText[] = "\x83\x52\x83\x7D\x83\x93\x83\x68\x95\xB6\x8E\
 constexpr char kNoErrorText[] =
     "Error (\x95\xB6\x8E\x9A\x97\xF1\x82\xAA\x8E\xE6\x82\xEA\x82\xDC\x82\xB9\x82\xF1)";
 
-// A reply of the CD device that signals trouble: "ERR" in any letter case, looked for only in
-// single-byte characters (a trail byte may look like a letter).
-bool ContainsErr(std::string_view reply) {
-    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-    std::size_t i = 0;
-    while (i + 2 < reply.size()) {
-        if (cp932::IsLeadByte(static_cast<unsigned char>(reply[i]))) {
-            i += 2;
-            continue;
-        }
-        if (upper(reply[i]) == 'E' && upper(reply[i + 1]) == 'R' && upper(reply[i + 2]) == 'R') {
+// A reply of the CD device that signals trouble: "ERR" in any letter case.
+bool ContainsErr(std::wstring_view reply) {
+    const auto upper = [](wchar_t c) {
+        return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c;
+    };
+    for (std::size_t i = 0; i + 2 < reply.size(); ++i) {
+        if (upper(reply[i]) == L'E' && upper(reply[i + 1]) == L'R' && upper(reply[i + 2]) == L'R') {
             return true;
         }
-        ++i;
     }
     return false;
 }
@@ -46,8 +42,8 @@ bool ContainsErr(std::string_view reply) {
 MusicPlayer::MusicPlayer(MusicDevice& device, const BgmSettings& settings, std::int32_t& apiResult)
     : device_(device), settings_(settings), apiResult_(apiResult) {}
 
-std::int32_t MusicPlayer::Send(const std::string& command) {
-    std::string unused;
+std::int32_t MusicPlayer::Send(const std::wstring& command) {
+    std::wstring unused;
     apiResult_ = static_cast<std::int32_t>(device_.SendString(command, unused, 0));
     return apiResult_;
 }
@@ -60,19 +56,19 @@ template <typename Body> void MusicPlayer::Swallow(Body&& body) noexcept {
     }
 }
 
-std::int32_t MusicPlayer::MciCommand(std::string_view command, std::string& text) {
+std::int32_t MusicPlayer::MciCommand(std::wstring_view command, std::wstring& text) {
     if (command.empty()) {
-        text = kNoCommandText;
+        text = FromCp932(kNoCommandText);
         return -1;
     }
     const auto code = static_cast<std::int32_t>(
-        device_.SendString(std::string(command), commandReply_, kCommandReplySize));
+        device_.SendString(std::wstring(command), commandReply_, kCommandReplySize));
     apiResult_ = code;
     if (code != 0) {
         if (device_.GetErrorString(static_cast<std::uint32_t>(code), errorText_, kErrorTextSize)) {
             text = errorText_;
         } else {
-            text = kNoErrorText;
+            text = FromCp932(kNoErrorText);
         }
         return code;
     }
@@ -80,25 +76,25 @@ std::int32_t MusicPlayer::MciCommand(std::string_view command, std::string& text
     return 0;
 }
 
-std::string MusicPlayer::MciQuery(std::string_view command) {
+std::wstring MusicPlayer::MciQuery(std::wstring_view command) {
     const std::int32_t code = MciCommand(command, lastReply_);
     apiResult_ = code;
     if (code != 0) {
-        return "Error:" + std::to_string(code);
+        return L"Error:" + std::to_wstring(code);
     }
     return lastReply_;
 }
 
-std::int32_t MusicPlayer::MciPlay(std::string_view device, std::string_view from,
-                                  std::string_view to) {
-    std::string command = "play ";
+std::int32_t MusicPlayer::MciPlay(std::wstring_view device, std::wstring_view from,
+                                  std::wstring_view to) {
+    std::wstring command = L"play ";
     command += device;
     if (!from.empty()) {
-        command += " from ";
+        command += L" from ";
         command += from;
     }
     if (!to.empty()) {
-        command += " to ";
+        command += L" to ";
         command += to;
     }
     return MciCommand(command, lastReply_);
@@ -106,27 +102,27 @@ std::int32_t MusicPlayer::MciPlay(std::string_view device, std::string_view from
 
 void MusicPlayer::CdOpen() {
     Swallow([&] {
-        Send("open cdaudio");
-        Send("set cdaudio time format tmsf");
+        Send(L"open cdaudio");
+        Send(L"set cdaudio time format tmsf");
     });
 }
 
 void MusicPlayer::CdWatch() {
     cdAvailable_ = true;
     try {
-        const std::string track = MciQuery("status cdaudio current track");
+        const std::wstring track = MciQuery(L"status cdaudio current track");
         if (ContainsErr(track)) {
             cdAvailable_ = false;
             return;
         }
-        const std::string tracks = MciQuery("status cdaudio number of tracks");
+        const std::wstring tracks = MciQuery(L"status cdaudio number of tracks");
         if (ContainsErr(tracks)) {
             cdAvailable_ = false;
             return;
         }
         apiResult_ = static_cast<std::int32_t>(
-            device_.SendString("status cdaudio mode", cdModeReply_, kCdModeSize));
-        const bool stopped = cdModeReply_.compare(0, 7, "stopped") == 0;
+            device_.SendString(L"status cdaudio mode", cdModeReply_, kCdModeSize));
+        const bool stopped = cdModeReply_.compare(0, 7, L"stopped") == 0;
 
         const std::int16_t repeat = settings_.BgmRepeat;
         if (repeat != 0) {
@@ -140,12 +136,12 @@ void MusicPlayer::CdWatch() {
             }
             const bool otherTrack = current->fraction || current->floor != repeat;
             if (stopped || otherTrack) {
-                const std::string position =
-                    MciQuery("status cdaudio position track " + std::to_string(repeat));
-                MciPlay("cdaudio", position, "");
+                const std::wstring position =
+                    MciQuery(L"status cdaudio position track " + std::to_wstring(repeat));
+                MciPlay(L"cdaudio", position, L"");
             }
         } else if (stopped) {
-            MciPlay("cdaudio", "", "");
+            MciPlay(L"cdaudio", L"", L"");
         }
     } catch (...) {
         cdAvailable_ = false;
@@ -154,16 +150,17 @@ void MusicPlayer::CdWatch() {
 
 void MusicPlayer::CdStop() {
     Swallow([&] {
-        Send("stop cdaudio");
-        Send("close cdaudio");
+        Send(L"stop cdaudio");
+        Send(L"close cdaudio");
     });
 }
 
 void MusicPlayer::Mp3Play() {
     Swallow([&] {
-        const std::string open = "open \"" + settings_.BgmFile + "\" type MPEGVideo Alias MP3Play";
+        const std::wstring open =
+            L"open \"" + settings_.BgmFile + L"\" type MPEGVideo Alias MP3Play";
         if (Send(open) == 0) {
-            Send("play MP3Play");
+            Send(L"play MP3Play");
         }
     });
 }
@@ -172,8 +169,8 @@ bool MusicPlayer::Mp3IsPlaying() {
     bool playing = false;
     Swallow([&] {
         apiResult_ = static_cast<std::int32_t>(
-            device_.SendString("status MP3Play mode", mp3ModeReply_, kMp3ModeSize));
-        playing = mp3ModeReply_.compare(0, 7, "playing") == 0;
+            device_.SendString(L"status MP3Play mode", mp3ModeReply_, kMp3ModeSize));
+        playing = mp3ModeReply_.compare(0, 7, L"playing") == 0;
     });
     return playing;
 }
@@ -183,15 +180,15 @@ void MusicPlayer::Mp3Replay() {
         return;
     }
     Swallow([&] {
-        Send("stop MP3Play");
-        Send("play MP3Play from 0");
+        Send(L"stop MP3Play");
+        Send(L"play MP3Play from 0");
     });
 }
 
 void MusicPlayer::Mp3Stop() {
     Swallow([&] {
-        Send("stop MP3Play");
-        Send("close MP3Play");
+        Send(L"stop MP3Play");
+        Send(L"close MP3Play");
     });
 }
 

@@ -28,15 +28,15 @@ class MusicPlayer {
     void WavPlay();
     void WavStop();
 
-    std::int32_t MciCommand(std::string_view command, std::string& text);
-    std::string MciQuery(std::string_view command);
-    std::int32_t MciPlay(std::string_view device, std::string_view from, std::string_view to);
+    std::int32_t MciCommand(std::wstring_view command, std::wstring& text);
+    std::wstring MciQuery(std::wstring_view command);
+    std::int32_t MciPlay(std::wstring_view device, std::wstring_view from, std::wstring_view to);
 
     bool CdAvailable() const { return cdAvailable_; }
 
   private:
     // A plain send: no reply asked for; the result goes to the shared result variable.
-    std::int32_t Send(const std::string& command);
+    std::int32_t Send(const std::wstring& command);
     template <typename Body> static void Swallow(Body&& body) noexcept;
 
     MusicDevice& device_;
@@ -44,11 +44,11 @@ class MusicPlayer {
     std::int32_t& apiResult_;
     bool cdAvailable_ = false;
     // Reply buffers live as long as the player: a failed query leaves the previous text.
-    std::string cdModeReply_;  // 255 chars
-    std::string mp3ModeReply_; // 30 chars
-    std::string commandReply_; // 512 chars
-    std::string errorText_;    // 256 chars
-    std::string lastReply_;
+    std::wstring cdModeReply_;  // 255 chars
+    std::wstring mp3ModeReply_; // 30 chars
+    std::wstring commandReply_; // 512 chars
+    std::wstring errorText_;    // 256 chars
+    std::wstring lastReply_;
 };
 
 } // namespace lumo

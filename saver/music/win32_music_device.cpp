@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include <mmsystem.h>
-// mmsystem.h maps PlaySound to PlaySoundA, which would rename the device's own operation.
+// mmsystem.h maps PlaySound to PlaySoundW, which would rename the device's own operation.
 #undef PlaySound
 
 #include <algorithm>
@@ -15,38 +15,38 @@ namespace {
 
 // The caller's text goes into the buffer first, so a call that writes nothing leaves it as it
 // was, just like a buffer that lives between calls.
-std::vector<char> BufferHolding(const std::string& text, std::size_t capacity) {
-    std::vector<char> buffer(capacity, '\0');
+std::vector<wchar_t> BufferHolding(const std::wstring& text, std::size_t capacity) {
+    std::vector<wchar_t> buffer(capacity, L'\0');
     if (capacity > 0) {
         std::copy_n(text.begin(), std::min(text.size(), capacity - 1), buffer.begin());
     }
     return buffer;
 }
 
-std::string TextOf(const std::vector<char>& buffer) {
-    return std::string(buffer.begin(), std::find(buffer.begin(), buffer.end(), '\0'));
+std::wstring TextOf(const std::vector<wchar_t>& buffer) {
+    return std::wstring(buffer.begin(), std::find(buffer.begin(), buffer.end(), L'\0'));
 }
 
 class Win32MusicDevice final : public MusicDevice {
   public:
-    std::uint32_t SendString(const std::string& command, std::string& reply,
+    std::uint32_t SendString(const std::wstring& command, std::wstring& reply,
                              std::size_t capacity) override {
         if (capacity == 0) {
-            return mciSendStringA(command.c_str(), nullptr, 0, nullptr);
+            return mciSendStringW(command.c_str(), nullptr, 0, nullptr);
         }
-        std::vector<char> buffer = BufferHolding(reply, capacity);
+        std::vector<wchar_t> buffer = BufferHolding(reply, capacity);
         const MCIERROR code =
-            mciSendStringA(command.c_str(), buffer.data(), static_cast<UINT>(capacity), nullptr);
+            mciSendStringW(command.c_str(), buffer.data(), static_cast<UINT>(capacity), nullptr);
         reply = TextOf(buffer);
         return code;
     }
 
-    bool GetErrorString(std::uint32_t code, std::string& text, std::size_t capacity) override {
+    bool GetErrorString(std::uint32_t code, std::wstring& text, std::size_t capacity) override {
         if (capacity == 0) {
             return false;
         }
-        std::vector<char> buffer = BufferHolding(text, capacity);
-        if (!mciGetErrorStringA(code, buffer.data(), static_cast<UINT>(capacity))) {
+        std::vector<wchar_t> buffer = BufferHolding(text, capacity);
+        if (!mciGetErrorStringW(code, buffer.data(), static_cast<UINT>(capacity))) {
             return false;
         }
         text = TextOf(buffer);
@@ -55,8 +55,8 @@ class Win32MusicDevice final : public MusicDevice {
 
     std::uint32_t WaveOutDeviceCount() override { return waveOutGetNumDevs(); }
 
-    std::int32_t PlaySound(const char* file, std::uint32_t flags) override {
-        return ::PlaySoundA(file, nullptr, flags);
+    std::int32_t PlaySound(const wchar_t* file, std::uint32_t flags) override {
+        return ::PlaySoundW(file, nullptr, flags);
     }
 };
 

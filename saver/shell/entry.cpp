@@ -26,7 +26,7 @@ void Main(EntryHost& host) {
     }
 
     SkipOnError([&] { host.CreateFolder(kSnapshotFolder); });
-    std::string folder;
+    std::wstring folder;
     SkipOnError([&] { folder = host.ProgramFolder(); });
     SkipOnError([&] { host.LoadSettings(folder); });
 

@@ -8,7 +8,8 @@
 
 namespace lumo {
 
-// Captions and paths shared with the other windows and with the renderer (code page 932).
+// Captions and paths shared with the other windows and with the renderer (code page 932; the
+// Windows side hands them over as UTF-16).
 inline constexpr char kSessionCaption[] = "Lumovane_Main";
 inline constexpr char kDialogCaption[] =
     "<\x83\x8B\x83\x82\x83\x94\x83\x46\x83\x43\x83\x93>"; // <ルモヴェイン>
@@ -32,11 +33,11 @@ class EntryHost {
   public:
     virtual ~EntryHost() = default;
     virtual std::string Arguments() = 0; // the command line after the program's name
-    virtual std::string ProgramFolder() = 0;
+    virtual std::wstring ProgramFolder() = 0;
     virtual bool WindowExists(const char* caption) = 0; // a top-level window by name alone
     virtual void CreateFolder(const char* path) = 0;
-    virtual void LoadSettings(const std::string& programFolder) = 0;
-    virtual bool FileExists(const std::string& path) = 0;
+    virtual void LoadSettings(const std::wstring& programFolder) = 0;
+    virtual bool FileExists(const std::wstring& path) = 0;
     virtual void MessageBoxOk(const char* text, const char* caption) = 0; // returns when closed
     virtual void StartPreview(std::int32_t parentWindow) = 0;
     virtual void ShowSettingsDialogModal() = 0; // returns when the dialog has closed

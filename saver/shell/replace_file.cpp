@@ -1,5 +1,6 @@
 #include "replace_file.h"
 
+#include "wide_text.h"
 #include "win32_handles.h"
 
 #include <windows.h>
@@ -7,6 +8,10 @@
 #include <limits>
 
 namespace lumo {
+
+std::wstring TemporaryPathFor(const std::wstring& path) {
+    return path + L".tmp";
+}
 
 std::string TemporaryPathFor(const std::string& path) {
     return path + ".tmp";
@@ -31,11 +36,16 @@ bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
 
 bool ReplaceFileWith(const std::string& path,
                      std::initializer_list<std::span<const std::uint8_t>> pieces) {
-    const std::string temporary = TemporaryPathFor(path);
+    return ReplaceFileWith(FromCp932(path), pieces);
+}
+
+bool ReplaceFileWith(const std::wstring& path,
+                     std::initializer_list<std::span<const std::uint8_t>> pieces) {
+    const std::wstring temporary = TemporaryPathFor(path);
     bool written = false;
     {
         win::KernelHandle file(
-            ::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+            ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
         if (!file.Valid()) {
             return false;
@@ -48,11 +58,11 @@ bool ReplaceFileWith(const std::string& path,
             }
         }
     } // closed before it is moved
-    if (written && ::MoveFileExA(temporary.c_str(), path.c_str(),
+    if (written && ::MoveFileExW(temporary.c_str(), path.c_str(),
                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;
     }
-    ::DeleteFileA(temporary.c_str());
+    ::DeleteFileW(temporary.c_str());
     return false;
 }
 

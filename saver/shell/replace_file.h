@@ -11,10 +11,13 @@
 namespace lumo {
 
 // The temporary name used beside `path` (path + ".tmp").
+std::wstring TemporaryPathFor(const std::wstring& path);
 std::string TemporaryPathFor(const std::string& path);
 
-// Writes the pieces one after the other to `path` (code page 932). True when the file is in
-// place whole.
+// Writes the pieces one after the other to `path`. True when the file is in place whole.
+bool ReplaceFileWith(const std::wstring& path,
+                     std::initializer_list<std::span<const std::uint8_t>> pieces);
+// The same for one of the program's own paths in code page 932.
 bool ReplaceFileWith(const std::string& path,
                      std::initializer_list<std::span<const std::uint8_t>> pieces);
 

@@ -1,19 +1,23 @@
 #include "saver_session.h"
 
 #include "command_line.h"
-#include "cp932.h"
 #include "entry.h"
 #include "program_folder.h"
 #include "skip_on_error.h"
 
 namespace lumo {
 
-MusicFileKind MusicFileKindOf(std::string_view bgmFile) {
-    const std::string ending = cp932::UpperAscii(cp932::LastChars(bgmFile, 3));
-    if (ending == "WAV") {
+MusicFileKind MusicFileKindOf(std::wstring_view bgmFile) {
+    std::wstring ending(bgmFile.substr(bgmFile.size() < 3 ? 0 : bgmFile.size() - 3));
+    for (wchar_t& c : ending) {
+        if (c >= L'a' && c <= L'z') {
+            c = static_cast<wchar_t>(c - L'a' + L'A');
+        }
+    }
+    if (ending == L"WAV") {
         return MusicFileKind::Wav;
     }
-    if (ending == "MP3") {
+    if (ending == L"MP3") {
         return MusicFileKind::Mp3;
     }
     return MusicFileKind::None;

@@ -13,7 +13,7 @@ namespace lumo {
 
 // The music file's kind: its last three characters, upper-cased.
 enum class MusicFileKind { None, Wav, Mp3 };
-MusicFileKind MusicFileKindOf(std::string_view bgmFile);
+MusicFileKind MusicFileKindOf(std::wstring_view bgmFile);
 
 enum class SessionTimer {
     Mp3Repeat,     // Timer1, 1000 ms
@@ -29,8 +29,8 @@ class SessionHost {
     virtual void CaptureDesktop() = 0;
     virtual void SaveSnapshot(const char* path) = 0;
     virtual void DeleteSnapshot(const char* path) = 0;
-    virtual std::string ProgramFolder() = 0;
-    virtual void StartProgram(const std::string& path) = 0;
+    virtual std::wstring ProgramFolder() = 0;
+    virtual void StartProgram(const std::wstring& path) = 0;
     virtual bool WindowExists(const char* title) = 0;
     virtual bool TimerEnabled(SessionTimer timer) = 0;
     virtual void SetTimerEnabled(SessionTimer timer, bool enabled) = 0;
@@ -65,13 +65,13 @@ class SaverSession {
     void Timer3_Timer();
     void Form_QueryUnload(); // ends the program through the host
 
-    const std::string& RendererPath() const { return rendererPath_; }
+    const std::wstring& RendererPath() const { return rendererPath_; }
 
   private:
     SessionHost& host_;
     SessionMusic& music_;
     const BgmSettings& settings_;
-    std::string rendererPath_;
+    std::wstring rendererPath_;
     bool rendererSeen_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include "application.h"
 #include "bench_marks.h"
 #include "entry.h"
+#include "program_services.h"
 #include "save_picture.h"
 #include "wide_text.h"
 #include "win32_handles.h"
@@ -71,20 +72,20 @@ void Lumovane_S::SaveSnapshot(const char* path) {
 }
 
 void Lumovane_S::DeleteSnapshot(const char* path) {
-    ::DeleteFileA(path);
+    ::DeleteFileW(FromCp932(path).c_str());
 }
 
-std::string Lumovane_S::ProgramFolder() {
-    return app::ProgramFolder();
+std::wstring Lumovane_S::ProgramFolder() {
+    return program::Folder();
 }
 
-void Lumovane_S::StartProgram(const std::string& path) {
-    app::StartProgram(path);
+void Lumovane_S::StartProgram(const std::wstring& path) {
+    program::Start(path);
     bench::Mark(bench::SaverMark::RendererStarted);
 }
 
 bool Lumovane_S::WindowExists(const char* title) {
-    return ::FindWindowA(nullptr, title) != nullptr;
+    return program::WindowExists(title);
 }
 
 Timer& Lumovane_S::TimerOf(SessionTimer timer) {

@@ -23,8 +23,8 @@ class Lumovane_S final : public Form, private SessionHost {
     void CaptureDesktop() override;
     void SaveSnapshot(const char* path) override;
     void DeleteSnapshot(const char* path) override;
-    std::string ProgramFolder() override;
-    void StartProgram(const std::string& path) override;
+    std::wstring ProgramFolder() override;
+    void StartProgram(const std::wstring& path) override;
     bool WindowExists(const char* title) override;
     bool TimerEnabled(SessionTimer timer) override;
     void SetTimerEnabled(SessionTimer timer, bool enabled) override;

@@ -1,5 +1,4 @@
 #include "settings.h"
-#include "cp932.h"
 
 #include <cstddef>
 #include <limits>
@@ -23,33 +22,6 @@ constexpr bool IsDigit(char c) {
 // Exponents beyond this can only give 0 or an overflow; capping keeps the arithmetic in range
 // however many digits a hostile value carries.
 constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
-
-// Byte index of the last `wanted` character that is not the trail byte of a double-byte one.
-template <typename Pred> std::ptrdiff_t LastCharWhere(std::string_view text, Pred wanted) {
-    std::ptrdiff_t found = -1;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (cp932::IsLeadByte(c) && i + 1 < text.size()) {
-            i += 2;
-            continue;
-        }
-        if (wanted(text[i])) {
-            found = static_cast<std::ptrdiff_t>(i);
-        }
-        ++i;
-    }
-    return found;
-}
-
-// True when the text's last character (not a trail byte) is a backslash.
-bool EndsWithBackslashChar(std::string_view text) {
-    if (text.empty()) {
-        return false;
-    }
-    const auto last = LastCharWhere(text, [](char c) { return c == '\\'; });
-    return last >= 0 && static_cast<std::size_t>(last) == text.size() - 1;
-}
 
 } // namespace
 
@@ -162,6 +134,22 @@ std::optional<std::int16_t> ReadSettingNumber(std::string_view text) {
     return static_cast<std::int16_t>(reading->floor);
 }
 
+std::optional<DecimalReading> ReadDecimal(std::wstring_view text) {
+    std::string ascii;
+    for (const wchar_t c : text) {
+        if (static_cast<std::uint32_t>(c) > 0x7F) {
+            return std::nullopt;
+        }
+        ascii.push_back(static_cast<char>(c));
+    }
+    return ReadDecimal(std::string_view(ascii));
+}
+
+std::optional<std::int16_t> ReadSettingNumber(std::wstring_view text) {
+    const auto reading = ReadDecimal(text);
+    return reading ? ReadSettingNumber(std::to_string(reading->floor)) : std::nullopt;
+}
+
 std::string FormatSettingNumber(std::int16_t value) {
     // The sign position: a blank stands where a minus would.
     std::string text = value < 0 ? std::string() : std::string(" ");
@@ -169,23 +157,33 @@ std::string FormatSettingNumber(std::int16_t value) {
     return text;
 }
 
-std::string FolderOf(std::string_view path) {
-    const auto last = LastCharWhere(path, [](char c) { return c == ':' || c == '\\'; });
-    if (last < 0) {
+std::wstring FolderOf(std::wstring_view path) {
+    const std::size_t last = path.find_last_of(L":\\");
+    if (last == std::wstring_view::npos) {
         return {};
     }
-    const auto length = static_cast<std::size_t>(last);
     // The found character is the last one kept; a backslash goes, a drive colon stays.
-    return std::string(path.substr(0, path[length] == '\\' ? length : length + 1));
+    return std::wstring(path.substr(0, path[last] == L'\\' ? last : last + 1));
 }
 
-std::string WithoutTrailingBackslash(std::string_view path) {
-    return std::string(EndsWithBackslashChar(path) ? path.substr(0, path.size() - 1) : path);
+std::wstring WithoutTrailingBackslash(std::wstring_view path) {
+    return std::wstring(!path.empty() && path.back() == L'\\' ? path.substr(0, path.size() - 1)
+                                                              : path);
 }
 
-void LoadSettingsWith(BgmSettings& settings, std::string_view programFolder,
-                      const std::function<std::string(const char* key)>& readValue,
-                      const std::function<bool(const std::string& path)>& fileExists) {
+std::array<IniValue, 3> SettingTextsOf(const BgmSettings& settings) {
+    const auto number = [](std::int16_t value) {
+        const std::string text = FormatSettingNumber(value);
+        return std::wstring(text.begin(), text.end());
+    };
+    return {IniValue{kKeyBgmKind, number(settings.BgmKind)},
+            IniValue{kKeyBgmRepeat, number(settings.BgmRepeat)},
+            IniValue{kKeyBgmFile, settings.BgmFile}};
+}
+
+void LoadSettingsWith(BgmSettings& settings, std::wstring_view programFolder,
+                      const std::function<std::wstring(const char* key)>& readValue,
+                      const std::function<bool(const std::wstring& path)>& fileExists) {
     // Each step stands alone: one that fails leaves its variable as it was and the next runs.
     const auto step = [](auto&& body) {
         try {
@@ -195,7 +193,7 @@ void LoadSettingsWith(BgmSettings& settings, std::string_view programFolder,
     };
     const auto readNumber = [&](const char* key, std::int16_t& variable) {
         step([&] {
-            const std::string value = readValue(key);
+            const std::wstring value = readValue(key);
             if (value.empty()) {
                 variable = 0;
             } else if (const auto number = ReadSettingNumber(value)) {
@@ -206,7 +204,7 @@ void LoadSettingsWith(BgmSettings& settings, std::string_view programFolder,
     readNumber(kKeyBgmKind, settings.BgmKind);
     readNumber(kKeyBgmRepeat, settings.BgmRepeat);
     step([&] {
-        std::string value = readValue(kKeyBgmFile);
+        std::wstring value = readValue(kKeyBgmFile);
         if (!value.empty() && fileExists(value)) {
             settings.BgmFile = std::move(value);
             return;
@@ -218,7 +216,7 @@ void LoadSettingsWith(BgmSettings& settings, std::string_view programFolder,
     });
     step([&] {
         settings.BgmFolder =
-            settings.BgmFile.empty() ? std::string(programFolder) : FolderOf(settings.BgmFile);
+            settings.BgmFile.empty() ? std::wstring(programFolder) : FolderOf(settings.BgmFile);
     });
 }
 

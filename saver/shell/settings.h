@@ -1,7 +1,10 @@
 #pragma once
 // The saver's three music settings, their file format and the path helpers around them.
-// Everything here is platform-free; the profile-function calls live in settings_file.h.
+// Everything here is platform-free; the file itself is read and written in settings_file.h.
 
+#include "settings_text.h"
+
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,8 +17,8 @@ namespace lumo {
 struct BgmSettings {
     std::int16_t BgmKind = 0;   // 0 none, 1 music CD, 2 MP3/WAV file; other values kept as read
     std::int16_t BgmRepeat = 0; // CD track to repeat, 0 = none
-    std::string BgmFile;        // full path of the music file (ANSI code page)
-    std::string BgmFolder;      // FolderOf(BgmFile), or the program folder
+    std::wstring BgmFile;       // full path of the music file
+    std::wstring BgmFolder;     // FolderOf(BgmFile), or the program folder
 };
 
 // The one program-wide instance, read and written by the session, the player and the dialog.
@@ -36,12 +39,14 @@ inline constexpr char kIniFileName[] =
 // down. nullopt when the text is no number or the result does not fit 16 signed bits (the
 // caller then leaves its variable unchanged).
 std::optional<std::int16_t> ReadSettingNumber(std::string_view text);
+// The same for a value read from the file; a character beyond ASCII makes it no number.
+std::optional<std::int16_t> ReadSettingNumber(std::wstring_view text);
 
 // The form a number is written in: a blank before 0 and positive numbers, "-" before negative.
 std::string FormatSettingNumber(std::int16_t value);
 
 // The folder part of a path: up to the last ':' or '\', without a trailing '\'.
-std::string FolderOf(std::string_view path);
+std::wstring FolderOf(std::wstring_view path);
 
 // A decimal number read exactly, without floating point: blanks around it, an optional sign,
 // digits with an optional fraction and an optional exponent ("1e2", "2.5E-1"). `floor` is the
@@ -52,15 +57,20 @@ struct DecimalReading {
     bool fraction = false;
 };
 std::optional<DecimalReading> ReadDecimal(std::string_view text);
+// The same for a wide text; a character beyond ASCII makes it no number.
+std::optional<DecimalReading> ReadDecimal(std::wstring_view text);
 
 // The path FileExists opens: one trailing '\' dropped.
-std::string WithoutTrailingBackslash(std::string_view path);
+std::wstring WithoutTrailingBackslash(std::wstring_view path);
+
+// The three keys with the texts the settings window saves, in the order they are written.
+std::array<IniValue, 3> SettingTextsOf(const BgmSettings& settings);
 
 // LoadSettings without the platform: `readValue(key)` returns the settings file's value of a
 // key of kIniSection ("" when missing), `fileExists(path)` tells whether the music file can be
 // read. Fills `settings` in the fixed order, with the fall-backs of a missing or bad value.
-void LoadSettingsWith(BgmSettings& settings, std::string_view programFolder,
-                      const std::function<std::string(const char* key)>& readValue,
-                      const std::function<bool(const std::string& path)>& fileExists);
+void LoadSettingsWith(BgmSettings& settings, std::wstring_view programFolder,
+                      const std::function<std::wstring(const char* key)>& readValue,
+                      const std::function<bool(const std::wstring& path)>& fileExists);
 
 } // namespace lumo

@@ -1,68 +1,95 @@
 #include "settings_file.h"
 
+#include "replace_file.h"
 #include "settings.h"
+#include "wide_text.h"
+#include "win32_handles.h"
 
 #include <windows.h>
 
-#include <array>
+#include <optional>
+#include <vector>
 
 namespace lumo {
 
 namespace {
 
-constexpr DWORD kValueBufferSize = 256;
+// Far beyond any settings file; a larger one is not read into memory.
+constexpr LONGLONG kLargestFile = 1 << 20;
 
-class FileHandle {
-  public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
-        if (valid()) {
-            CloseHandle(handle_);
+HANDLE OpenForReading(const std::wstring& path) {
+    return ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+}
+
+// The file's bytes; empty when it does not exist, nullopt when it exists but cannot be read
+// (then it must not be replaced by a file that lacks its other lines).
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::wstring& path) {
+    const win::KernelHandle file(OpenForReading(path));
+    if (!file.Valid()) {
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+            return std::vector<std::uint8_t>{};
         }
+        return std::nullopt;
     }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-
-  private:
-    HANDLE handle_;
-};
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargestFile) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!bytes.empty() &&
+        (!::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+         read != bytes.size())) {
+        return std::nullopt;
+    }
+    return bytes;
+}
 
 } // namespace
 
-std::string ReadIni(const std::string& section, const std::string& key, const std::string& path) {
-    std::array<char, kValueBufferSize> buffer{};
-    GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(), kValueBufferSize,
-                             path.c_str());
-    buffer.back() = '\0';
-    return std::string(buffer.data());
+std::wstring SettingsFilePath(const std::wstring& programFolder) {
+    return programFolder + FromCp932(kIniFileName);
 }
 
-void WriteIni(const std::string& section, const std::string& key, const std::string& value,
-              const std::string& path) {
-    ApiResult =
-        WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
+std::wstring ReadIni(const std::string& section, const std::string& key, const std::wstring& path) {
+    const auto file = ReadWholeFile(path);
+    return file ? IniValueOf(*file, section, key) : std::wstring();
 }
 
-bool FileExists(const std::string& path) {
-    const std::string target = WithoutTrailingBackslash(path);
+bool WriteIni(const std::string& section, std::span<const IniValue> values,
+              const std::wstring& path) {
+    const auto file = ReadWholeFile(path);
+    const bool written =
+        file && ReplaceFileWith(
+                    path, {std::span<const std::uint8_t>(IniWithValues(*file, section, values))});
+    ApiResult = written ? 1 : 0;
+    return written;
+}
+
+bool FileExists(const std::wstring& path) {
+    const std::wstring target = WithoutTrailingBackslash(path);
     if (target.empty()) {
         return false;
     }
     // Without backup semantics a folder does not open, which is what callers want.
-    const FileHandle file(CreateFileA(target.c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    const bool opened = file.valid();
-    SetLastError(ERROR_SUCCESS);
+    const win::KernelHandle file(OpenForReading(target));
+    const bool opened = file.Valid();
+    ::SetLastError(ERROR_SUCCESS);
     return opened;
 }
 
-void LoadSettings(const std::string& programFolder) {
-    const std::string iniPath = programFolder + kIniFileName;
+void LoadSettings(const std::wstring& programFolder) {
+    const std::wstring iniPath = SettingsFilePath(programFolder);
     LoadSettingsWith(
         Bgm(), programFolder, [&](const char* key) { return ReadIni(kIniSection, key, iniPath); },
-        [](const std::string& path) { return FileExists(path); });
+        [](const std::wstring& path) { return FileExists(path); });
+}
+
+bool SaveSettings(const std::wstring& programFolder, const BgmSettings& settings) {
+    const auto values = SettingTextsOf(settings);
+    return WriteIni(kIniSection, values, SettingsFilePath(programFolder));
 }
 
 } // namespace lumo

@@ -4,6 +4,7 @@
 #include "music_player.h"
 #include "player_music.h"
 #include "preview_form.h"
+#include "program_services.h"
 #include "session_form.h"
 #include "settings.h"
 #include "settings_dialog.h"
@@ -20,28 +21,28 @@ std::string Win32EntryHost::Arguments() {
     return app::CommandLine();
 }
 
-std::string Win32EntryHost::ProgramFolder() {
-    return app::ProgramFolder();
+std::wstring Win32EntryHost::ProgramFolder() {
+    return program::Folder();
 }
 
 bool Win32EntryHost::WindowExists(const char* caption) {
-    return ::FindWindowA(nullptr, caption) != nullptr;
+    return program::WindowExists(caption);
 }
 
 void Win32EntryHost::CreateFolder(const char* path) {
-    ::CreateDirectoryA(path, nullptr);
+    program::CreateFolder(path);
 }
 
-void Win32EntryHost::LoadSettings(const std::string& programFolder) {
+void Win32EntryHost::LoadSettings(const std::wstring& programFolder) {
     lumo::LoadSettings(programFolder);
 }
 
-bool Win32EntryHost::FileExists(const std::string& path) {
+bool Win32EntryHost::FileExists(const std::wstring& path) {
     return lumo::FileExists(path);
 }
 
 void Win32EntryHost::MessageBoxOk(const char* text, const char* caption) {
-    app::MessageBoxOk(text, caption);
+    program::MessageBoxOk(text, caption);
 }
 
 void Win32EntryHost::StartPreview(std::int32_t parentWindow) {

@@ -9,11 +9,11 @@ namespace lumo {
 class Win32EntryHost final : public EntryHost {
   public:
     std::string Arguments() override;
-    std::string ProgramFolder() override;
+    std::wstring ProgramFolder() override;
     bool WindowExists(const char* caption) override;
     void CreateFolder(const char* path) override;
-    void LoadSettings(const std::string& programFolder) override;
-    bool FileExists(const std::string& path) override;
+    void LoadSettings(const std::wstring& programFolder) override;
+    bool FileExists(const std::wstring& path) override;
     void MessageBoxOk(const char* text, const char* caption) override;
     void StartPreview(std::int32_t parentWindow) override;
     void ShowSettingsDialogModal() override;

@@ -6,7 +6,6 @@ set -euo pipefail
 source "$(dirname "$0")/saver_lib.sh"
 source "$(dirname "$0")/dialog_lib.sh"
 
-CHOOSER_TITLE='ﾌｧｲﾙを開く'
 install_saver
 mkdir -p "$WINEPREFIX/drive_c/music"
 sox -n -r 22050 -c 1 "$WINEPREFIX/drive_c/music/loop.wav" synth 0.5 sine 440
@@ -22,17 +21,7 @@ press 1 $(centre_of "$(control_rect LumoLabel "MP3、WAV")")
 button_face_enabled "$FILE_BUTTON" || fail "\"...\" stays disabled for MP3、WAV"
 echo "MP3、WAV marked, ... enabled"
 
-click_button "$FILE_BUTTON"
-probe wait-window "$CHOOSER_TITLE" 15000 >/dev/null || fail "no file chooser after a click on ..."
-sleep 1
-chooser=$(xdotool search --name "^${CHOOSER_TITLE}\$" | head -n1)
-xdotool windowfocus "$chooser" 2>/dev/null || true
-sleep 0.3
-xdotool type --delay 60 "$music"
-sleep 0.3
-xdotool key Return
-probe wait-gone "$CHOOSER_TITLE" 10000 >/dev/null || fail "the file chooser did not close on Enter"
-sleep 0.5
+choose_typed_file "$music"
 read_controls
 [ -n "$(control_rect LumoLabel "$music")" ] ||
     fail "the chosen path is not shown: $(cut -f2 "$WORK/controls" | tr '\n' '|')"

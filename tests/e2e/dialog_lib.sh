@@ -123,3 +123,20 @@ count_pixels() { # dark|light rect
 
 # Where a test keeps its pictures.
 ARTIFACTS=${LUMO_ARTIFACTS:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/artifacts}
+
+# Clicks "..." and types a path into the file chooser ("ﾌｧｲﾙを開く"), then Enter.
+CHOOSER_TITLE='ﾌｧｲﾙを開く'
+choose_typed_file() {
+    local chooser
+    click_button "$FILE_BUTTON"
+    probe wait-window "$CHOOSER_TITLE" 15000 >/dev/null || fail "no file chooser after a click on ..."
+    sleep 1
+    chooser=$(xdotool search --name "^${CHOOSER_TITLE}\$" | head -n1)
+    xdotool windowfocus "$chooser" 2>/dev/null || true
+    sleep 0.3
+    xdotool type --delay 60 "$1"
+    sleep 0.3
+    xdotool key Return
+    probe wait-gone "$CHOOSER_TITLE" 10000 >/dev/null || fail "the file chooser did not close on Enter"
+    sleep 0.5
+}

@@ -8,6 +8,7 @@
 # context gets no X drawable), so the still's pixels inside the host are checked by the Win32
 # tests, where host and form share a process; here the screen only shows that nothing of the
 # saver lands outside the host.
+# code-pages: 932 1252
 set -euo pipefail
 source "$(dirname "$0")/saver_lib.sh"
 

@@ -9,6 +9,7 @@
 //   probe click <title> <text>        clicks the child button whose text is <text>
 //   probe key <title> <vk>            brings the window to the front and presses the key
 //   probe post-key <title> <vk>       posts WM_KEYDOWN/WM_KEYUP to the window
+//   probe acp                         prints the system's ANSI code page (932, 1252, ...)
 //   probe list                        prints "handle<TAB>pid<TAB>visible<TAB>title" of top-level
 //   windows probe cursor                      prints "showing" or "hidden" (GetCursorInfo) probe
 //   desktop <picture.bmp>       shows the picture borderless over the whole screen at the
@@ -201,9 +202,10 @@ int Desktop(const std::wstring& path) {
 }
 
 int Usage() {
-    Print("usage: probe "
-          "wait-window|wait-gone|window-info|texts|controls|click|key|post-key|close|list|cursor|"
-          "desktop ...");
+    Print(
+        "usage: probe "
+        "wait-window|wait-gone|window-info|texts|controls|click|key|post-key|close|list|acp|cursor|"
+        "desktop ...");
     return 2;
 }
 
@@ -230,6 +232,10 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (cmd == L"list") {
         EnumWindows(ListTop, 0);
+        return 0;
+    }
+    if (cmd == L"acp") {
+        Print(std::to_string(GetACP()));
         return 0;
     }
     if (cmd == L"cursor") {

@@ -4,6 +4,7 @@
 # Esc ends the renderer and then the saver, which shows the cursor again and removes the snapshot
 # (a photo of the user's desktop); nothing is left.
 # bench-size: 1024x768
+# code-pages: 932 1252
 set -euo pipefail
 source "$(dirname "$0")/saver_lib.sh"
 

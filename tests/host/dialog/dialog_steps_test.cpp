@@ -27,14 +27,15 @@ class FakeHost final : public DialogHost {
     std::map<int, int> marks{{0, -1}, {1, -1}, {2, -1}}; // Img_BGM index -> Img_Ra picture
     std::string repeatText;
     std::vector<std::string> repeatItems;
-    std::string fileCaption;
+    std::wstring fileCaption;
     std::int32_t cursorResult = 1;
     std::int64_t cursorX = 300;
     std::int64_t cursorY = 200;
     std::int32_t chooserResult = 1;
-    std::string chooserPath;
-    std::string chooserFolder;
-    std::vector<std::tuple<std::string, std::string, std::string, std::string>> writes;
+    std::wstring chooserPath;
+    std::wstring chooserFolder;
+    std::vector<std::pair<std::string, std::wstring>> writes; // key, value
+    bool writeSucceeds = true;
     std::string opened;
     DialogPointer pointer = DialogPointer::Wait;
     DialogPointer pointerWhileOpening = DialogPointer::Default;
@@ -70,7 +71,7 @@ class FakeHost final : public DialogHost {
     }
     std::string RepeatText() override { return repeatText; }
     void AddRepeatItem(const std::string& item) override { repeatItems.push_back(item); }
-    void SetFileCaption(int index, const std::string& caption) override {
+    void SetFileCaption(int index, const std::wstring& caption) override {
         if (index != 0) {
             throw std::out_of_range("lbl_Fname");
         }
@@ -89,17 +90,19 @@ class FakeHost final : public DialogHost {
         pointer = to;
         log.push_back(to == DialogPointer::Wait ? "pointer wait" : "pointer default");
     }
-    std::int32_t ChooseFile(const std::string& initialFolder, std::string& path) override {
+    std::int32_t ChooseFile(const std::wstring& initialFolder, std::wstring& path) override {
         chooserFolder = initialFolder;
         path = chooserPath;
         return chooserResult;
     }
-    std::string ProgramFolder() override { return "C:\\Saver"; }
-    void WriteIni(const std::string& section, const std::string& key, const std::string& value,
-                  const std::string& path) override {
-        writes.emplace_back(section, key, value, path);
+    bool WriteSettings(std::span<const IniValue> values) override {
+        for (const auto& value : values) {
+            writes.emplace_back(value.key, value.value);
+        }
         log.push_back("write");
+        return writeSucceeds;
     }
+    void ShowSaveFailure() override { log.push_back("save failed"); }
     void UnloadForm() override { log.push_back("unload"); }
     std::string UrlCaption() override { return kWebAddress; }
     void OpenDocument(const std::string& file) override {
@@ -109,14 +112,12 @@ class FakeHost final : public DialogHost {
     }
 };
 
-const std::string kIniPath = std::string("C:\\Saver") + kIniFileName;
-
 class DialogSteps : public ::testing::Test {
   protected:
     void SetUp() override {
         ZoomX = 0;
         ZoomY = 0;
-        settings.BgmFolder = "C:\\Saver";
+        settings.BgmFolder = L"C:\\Saver";
     }
     SettingsDialogSteps Load() {
         SettingsDialogSteps steps(host, settings, apiResult);
@@ -143,7 +144,7 @@ TEST(PlaceDialog, CentresAcrossAndStandsAtOneThirdOfTheFreeHeight) {
 TEST_F(DialogSteps, OpeningRunsItsStepsInOrder) {
     settings.BgmKind = 1;
     settings.BgmRepeat = 12;
-    settings.BgmFile = "C:\\Music\\a.mp3";
+    settings.BgmFile = L"C:\\Music\\a.mp3";
     Load();
     const std::vector<std::string> expected{"move 3915 2490",
                                             "initialize buttons",
@@ -162,7 +163,7 @@ TEST_F(DialogSteps, OpeningRunsItsStepsInOrder) {
     EXPECT_EQ(host.repeatItems[0], "");
     EXPECT_EQ(host.repeatItems[1], "1");
     EXPECT_EQ(host.repeatItems[30], "30");
-    EXPECT_EQ(host.fileCaption, "C:\\Music\\a.mp3");
+    EXPECT_EQ(host.fileCaption, L"C:\\Music\\a.mp3");
     EXPECT_EQ(apiResult, 1);
 }
 
@@ -238,58 +239,69 @@ TEST_F(DialogSteps, ChoosingAKindMarksItAndSetsTheDependentControls) {
 }
 
 TEST_F(DialogSteps, AChosenFileIsShownAndItsFolderRemembered) {
-    settings.BgmFile = "";
-    settings.BgmFolder = "C:\\Saver";
+    settings.BgmFile = L"";
+    settings.BgmFolder = L"C:\\Saver";
     auto steps = Load();
-    host.chooserPath = "D:\\Music\\Loop.wav";
+    host.chooserPath = L"D:\\Music\\Loop.wav";
     host.chooserResult = 1;
     steps.Cmd_File_Click(0);
-    EXPECT_EQ(host.chooserFolder, "C:\\Saver");
-    EXPECT_EQ(settings.BgmFile, "D:\\Music\\Loop.wav");
-    EXPECT_EQ(host.fileCaption, "D:\\Music\\Loop.wav");
-    EXPECT_EQ(settings.BgmFolder, "D:\\Music");
+    EXPECT_EQ(host.chooserFolder, L"C:\\Saver");
+    EXPECT_EQ(settings.BgmFile, L"D:\\Music\\Loop.wav");
+    EXPECT_EQ(host.fileCaption, L"D:\\Music\\Loop.wav");
+    EXPECT_EQ(settings.BgmFolder, L"D:\\Music");
     EXPECT_EQ(apiResult, 1);
     // The next time the chooser starts in that folder; a cancel changes nothing.
     host.chooserResult = 0;
-    host.chooserPath = "E:\\Other.mp3";
+    host.chooserPath = L"E:\\Other.mp3";
     steps.Cmd_File_Click(0);
-    EXPECT_EQ(host.chooserFolder, "D:\\Music");
-    EXPECT_EQ(settings.BgmFile, "D:\\Music\\Loop.wav");
-    EXPECT_EQ(host.fileCaption, "D:\\Music\\Loop.wav");
+    EXPECT_EQ(host.chooserFolder, L"D:\\Music");
+    EXPECT_EQ(settings.BgmFile, L"D:\\Music\\Loop.wav");
+    EXPECT_EQ(host.fileCaption, L"D:\\Music\\Loop.wav");
     EXPECT_EQ(apiResult, 0);
 }
 
 TEST_F(DialogSteps, SavingWritesTheThreeKeysInOrderThenCloses) {
     settings.BgmKind = 1;
-    settings.BgmFile = "C:\\\x83\x5C\x83\x74\x83\x67\\a.mp3"; // C:\ソフト\a.mp3
+    settings.BgmFile = L"C:\\\u30BD\u30D5\u30C8\\a.mp3"; // C:\ソフト\a.mp3
     auto steps = Load();
     host.log.clear();
     host.repeatText = "3.5";
     steps.Cmd_Set_Click();
-    using W = std::tuple<std::string, std::string, std::string, std::string>;
-    const std::vector<W> expected{W{"Section", kKeyBgmKind, " 1", kIniPath},
-                                  W{"Section", kKeyBgmRepeat, " 4", kIniPath},
-                                  W{"Section", kKeyBgmFile, settings.BgmFile, kIniPath}};
+    using W = std::pair<std::string, std::wstring>;
+    const std::vector<W> expected{W{kKeyBgmKind, L" 1"}, W{kKeyBgmRepeat, L" 4"},
+                                  W{kKeyBgmFile, settings.BgmFile}};
     EXPECT_EQ(host.writes, expected);
     EXPECT_EQ(settings.BgmRepeat, 4);
-    EXPECT_EQ(host.log, (std::vector<std::string>{"write", "write", "write", "unload"}));
+    EXPECT_EQ(host.log, (std::vector<std::string>{"write", "unload"}));
+}
+
+TEST_F(DialogSteps, ASaveThatFailsKeepsTheWindowOpenAndSaysWhy) {
+    auto steps = Load();
+    host.log.clear();
+    host.writeSucceeds = false;
+    steps.Cmd_Set_Click();
+    EXPECT_EQ(host.log, (std::vector<std::string>{"write", "save failed"}));
+    // The user may free the folder and press again.
+    host.writeSucceeds = true;
+    steps.Cmd_Set_Click();
+    EXPECT_EQ(host.log.back(), "unload");
 }
 
 TEST_F(DialogSteps, SavingTakesTheTrackTextAsTheBoxHoldsIt) {
     struct Case {
         const char* text;
-        const char* written;
+        const wchar_t* written;
     };
-    for (const Case c : {Case{" 7 ", " 7"}, Case{"3.5", " 4"}, Case{"2.5", " 2"}, Case{"abc", " 0"},
-                         Case{"", " 0"}, Case{"12", " 12"}, Case{"-3", "-3"}, Case{"40000", " 0"},
-                         Case{"1e9", " 0"}}) {
+    for (const Case c : {Case{" 7 ", L" 7"}, Case{"3.5", L" 4"}, Case{"2.5", L" 2"},
+                         Case{"abc", L" 0"}, Case{"", L" 0"}, Case{"12", L" 12"}, Case{"-3", L"-3"},
+                         Case{"40000", L" 0"}, Case{"1e9", L" 0"}}) {
         SCOPED_TRACE(c.text);
         host = FakeHost{};
         auto steps = Load();
         host.repeatText = c.text;
         steps.Cmd_Set_Click();
         ASSERT_EQ(host.writes.size(), 3u);
-        EXPECT_EQ(std::get<2>(host.writes[1]), c.written);
+        EXPECT_EQ(host.writes[1].second, c.written);
         EXPECT_EQ(host.log.back(), "unload");
     }
 }
@@ -298,15 +310,15 @@ TEST_F(DialogSteps, SavingWritesKindsAsTheyStand) {
     settings.BgmKind = 5; // as read from the file, no choice made: written back
     auto steps = Load();
     steps.Cmd_Set_Click();
-    EXPECT_EQ(std::get<2>(host.writes[0]), " 5");
-    EXPECT_EQ(std::get<2>(host.writes[2]), "");
+    EXPECT_EQ(host.writes[0].second, L" 5");
+    EXPECT_EQ(host.writes[2].second, L"");
 
     host = FakeHost{};
     auto again = Load();
     again.SelectBgmKind(2); // MP3、WAV without a file: kind 2 and an empty path
     again.Cmd_Set_Click();
-    EXPECT_EQ(std::get<2>(host.writes[0]), " 2");
-    EXPECT_EQ(std::get<2>(host.writes[2]), "");
+    EXPECT_EQ(host.writes[0].second, L" 2");
+    EXPECT_EQ(host.writes[2].second, L"");
 }
 
 TEST_F(DialogSteps, CancellingAndClosingWriteNothing) {

@@ -15,29 +15,29 @@ class ByteDevice : public lumo::MusicDevice {
   public:
     ByteDevice(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
-    std::uint32_t SendString(const std::string&, std::string& reply,
+    std::uint32_t SendString(const std::wstring&, std::wstring& reply,
                              std::size_t capacity) override {
         ++sends;
         const std::uint8_t control = Next();
         const std::size_t length = Next() % 40;
         if (capacity > 0 && (control & 1) != 0) {
-            std::string text;
+            std::wstring text;
             for (std::size_t i = 0; i < length && pos_ < size_; ++i) {
-                text.push_back(static_cast<char>(Next()));
+                text.push_back(static_cast<wchar_t>(Next()));
             }
-            reply = text.substr(0, std::min(text.find('\0'), capacity - 1));
+            reply = text.substr(0, std::min(text.find(L'\0'), capacity - 1));
         }
         return (control & 2) != 0 ? control : 0u;
     }
-    bool GetErrorString(std::uint32_t, std::string& text, std::size_t) override {
+    bool GetErrorString(std::uint32_t, std::wstring& text, std::size_t) override {
         if ((Next() & 1) == 0) {
             return false;
         }
-        text = "err text";
+        text = L"err text";
         return true;
     }
     std::uint32_t WaveOutDeviceCount() override { return Next(); }
-    std::int32_t PlaySound(const char*, std::uint32_t) override { return 1; }
+    std::int32_t PlaySound(const wchar_t*, std::uint32_t) override { return 1; }
 
     int sends = 0;
 

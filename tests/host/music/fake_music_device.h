@@ -7,9 +7,23 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumo::test {
+
+// The player speaks UTF-16 to the device; the tables are kept in single bytes, one per
+// character, which every command and reply of these tests fits.
+inline std::string Narrow(std::wstring_view text) {
+    std::string out;
+    for (const wchar_t c : text) {
+        out.push_back(static_cast<char>(c));
+    }
+    return out;
+}
+inline std::wstring Widen(std::string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
 
 struct Answer {
     std::uint32_t code = 0;
@@ -39,31 +53,31 @@ class FakeMusicDevice : public MusicDevice {
     std::vector<SentCommand> sent;
     std::vector<PlayCall> played;
 
-    std::uint32_t SendString(const std::string& command, std::string& reply,
+    std::uint32_t SendString(const std::wstring& command, std::wstring& reply,
                              std::size_t capacity) override {
-        sent.push_back({command, capacity});
-        const auto found = answers.find(command);
+        sent.push_back({Narrow(command), capacity});
+        const auto found = answers.find(Narrow(command));
         const Answer answer = found == answers.end() ? Answer{0, std::string()} : found->second;
         if (capacity > 0 && answer.reply) {
-            reply = answer.reply->substr(0, capacity - 1);
+            reply = Widen(answer.reply->substr(0, capacity - 1));
         }
         return answer.code;
     }
 
-    bool GetErrorString(std::uint32_t code, std::string& text, std::size_t capacity) override {
+    bool GetErrorString(std::uint32_t code, std::wstring& text, std::size_t capacity) override {
         errorQueries.push_back(code);
         const auto found = errorTexts.find(code);
         if (found == errorTexts.end()) {
             return false;
         }
-        text = found->second.substr(0, capacity - 1);
+        text = Widen(found->second.substr(0, capacity - 1));
         return true;
     }
 
     std::uint32_t WaveOutDeviceCount() override { return waveDevices; }
 
-    std::int32_t PlaySound(const char* file, std::uint32_t flags) override {
-        played.push_back({file ? std::optional<std::string>(file) : std::nullopt, flags});
+    std::int32_t PlaySound(const wchar_t* file, std::uint32_t flags) override {
+        played.push_back({file ? std::optional<std::string>(Narrow(file)) : std::nullopt, flags});
         return playResult;
     }
 

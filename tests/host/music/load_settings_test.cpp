@@ -13,20 +13,20 @@ namespace {
 
 // The settings file as a key/value table and the set of music files that can be read.
 struct FakeSettingsFile {
-    std::map<std::string, std::string> values;
-    std::set<std::string> readableFiles;
+    std::map<std::string, std::wstring> values;
+    std::set<std::wstring> readableFiles;
     std::vector<std::string> keysRead;
-    std::vector<std::string> filesProbed;
+    std::vector<std::wstring> filesProbed;
 
     BgmSettings Load(BgmSettings settings = {}) {
         LoadSettingsWith(
-            settings, "C:\\Saver",
+            settings, L"C:\\Saver",
             [this](const char* key) {
                 keysRead.emplace_back(key);
                 const auto found = values.find(key);
-                return found == values.end() ? std::string() : found->second;
+                return found == values.end() ? std::wstring() : found->second;
             },
-            [this](const std::string& path) {
+            [this](const std::wstring& path) {
                 filesProbed.push_back(path);
                 return readableFiles.count(path) > 0;
             });
@@ -39,49 +39,49 @@ TEST(LoadSettings, NoFileGivesDefaultsAndTheProgramFolder) {
     const BgmSettings s = file.Load();
     EXPECT_EQ(s.BgmKind, 0);
     EXPECT_EQ(s.BgmRepeat, 0);
-    EXPECT_EQ(s.BgmFile, "");
-    EXPECT_EQ(s.BgmFolder, "C:\\Saver");
+    EXPECT_EQ(s.BgmFile, L"");
+    EXPECT_EQ(s.BgmFolder, L"C:\\Saver");
     EXPECT_EQ(file.keysRead, (std::vector<std::string>{kKeyBgmKind, kKeyBgmRepeat, kKeyBgmFile}));
     EXPECT_TRUE(file.filesProbed.empty()); // an empty path is never probed
 }
 
 TEST(LoadSettings, ExistingMusicFileIsKeptAndGivesTheFolder) {
     FakeSettingsFile file;
-    file.values = {{kKeyBgmKind, " 2"}, {kKeyBgmRepeat, " 5"}, {kKeyBgmFile, "D:\\M\\a b.mp3"}};
-    file.readableFiles = {"D:\\M\\a b.mp3"};
+    file.values = {{kKeyBgmKind, L" 2"}, {kKeyBgmRepeat, L" 5"}, {kKeyBgmFile, L"D:\\M\\a b.mp3"}};
+    file.readableFiles = {L"D:\\M\\a b.mp3"};
     const BgmSettings s = file.Load();
     EXPECT_EQ(s.BgmKind, 2);
     EXPECT_EQ(s.BgmRepeat, 5);
-    EXPECT_EQ(s.BgmFile, "D:\\M\\a b.mp3");
-    EXPECT_EQ(s.BgmFolder, "D:\\M");
+    EXPECT_EQ(s.BgmFile, L"D:\\M\\a b.mp3");
+    EXPECT_EQ(s.BgmFolder, L"D:\\M");
 }
 
 TEST(LoadSettings, KindTwoWithoutUsableFileFallsBackToNone) {
     FakeSettingsFile file;
-    file.values = {{kKeyBgmKind, "2"}, {kKeyBgmFile, ""}};
+    file.values = {{kKeyBgmKind, L"2"}, {kKeyBgmFile, L""}};
     EXPECT_EQ(file.Load().BgmKind, 0);
 
-    file.values = {{kKeyBgmKind, "2"}, {kKeyBgmFile, "D:\\gone.wav"}};
+    file.values = {{kKeyBgmKind, L"2"}, {kKeyBgmFile, L"D:\\gone.wav"}};
     const BgmSettings s = file.Load();
     EXPECT_EQ(s.BgmKind, 0);
-    EXPECT_EQ(s.BgmFile, "");
-    EXPECT_EQ(s.BgmFolder, "C:\\Saver");
-    EXPECT_EQ(file.filesProbed, (std::vector<std::string>{"D:\\gone.wav"}));
+    EXPECT_EQ(s.BgmFile, L"");
+    EXPECT_EQ(s.BgmFolder, L"C:\\Saver");
+    EXPECT_EQ(file.filesProbed, (std::vector<std::wstring>{L"D:\\gone.wav"}));
 }
 
 TEST(LoadSettings, KindOneKeepsItsKindWhenTheFileIsMissing) {
     FakeSettingsFile file;
-    file.values = {{kKeyBgmKind, "1"}, {kKeyBgmRepeat, "3"}, {kKeyBgmFile, "D:\\gone.mp3"}};
+    file.values = {{kKeyBgmKind, L"1"}, {kKeyBgmRepeat, L"3"}, {kKeyBgmFile, L"D:\\gone.mp3"}};
     const BgmSettings s = file.Load();
     EXPECT_EQ(s.BgmKind, 1);
     EXPECT_EQ(s.BgmRepeat, 3);
-    EXPECT_EQ(s.BgmFile, "");
-    EXPECT_EQ(s.BgmFolder, "C:\\Saver");
+    EXPECT_EQ(s.BgmFile, L"");
+    EXPECT_EQ(s.BgmFolder, L"C:\\Saver");
 }
 
 TEST(LoadSettings, OtherKindsStayAsRead) {
     FakeSettingsFile file;
-    file.values = {{kKeyBgmKind, "7"}, {kKeyBgmRepeat, "-4"}};
+    file.values = {{kKeyBgmKind, L"7"}, {kKeyBgmRepeat, L"-4"}};
     const BgmSettings s = file.Load();
     EXPECT_EQ(s.BgmKind, 7);
     EXPECT_EQ(s.BgmRepeat, -4);
@@ -89,7 +89,7 @@ TEST(LoadSettings, OtherKindsStayAsRead) {
 
 TEST(LoadSettings, BadNumbersLeaveTheVariablesUnchanged) {
     FakeSettingsFile file;
-    file.values = {{kKeyBgmKind, "music"}, {kKeyBgmRepeat, "99999"}};
+    file.values = {{kKeyBgmKind, L"music"}, {kKeyBgmRepeat, L"99999"}};
     BgmSettings before;
     before.BgmKind = 1;
     before.BgmRepeat = 9;
@@ -98,7 +98,7 @@ TEST(LoadSettings, BadNumbersLeaveTheVariablesUnchanged) {
     EXPECT_EQ(s.BgmRepeat, 9);
 
     // An empty value is not "bad": it means 0.
-    file.values = {{kKeyBgmKind, ""}, {kKeyBgmRepeat, ""}};
+    file.values = {{kKeyBgmKind, L""}, {kKeyBgmRepeat, L""}};
     const BgmSettings cleared = file.Load(before);
     EXPECT_EQ(cleared.BgmKind, 0);
     EXPECT_EQ(cleared.BgmRepeat, 0);
@@ -107,7 +107,7 @@ TEST(LoadSettings, BadNumbersLeaveTheVariablesUnchanged) {
 TEST(LoadSettings, BadKindTwoCheckUsesTheValueAlreadyInMemory) {
     // The kind keeps its old value 2 when its text is no number, so a missing file drops it.
     FakeSettingsFile file;
-    file.values = {{kKeyBgmKind, "x"}, {kKeyBgmFile, "D:\\gone.mp3"}};
+    file.values = {{kKeyBgmKind, L"x"}, {kKeyBgmFile, L"D:\\gone.mp3"}};
     BgmSettings before;
     before.BgmKind = 2;
     EXPECT_EQ(file.Load(before).BgmKind, 0);
@@ -117,18 +117,18 @@ TEST(LoadSettings, AFailingStepIsSkippedAndTheRestRuns) {
     BgmSettings s;
     s.BgmRepeat = 4;
     LoadSettingsWith(
-        s, "C:\\P",
-        [](const char* key) -> std::string {
+        s, L"C:\\P",
+        [](const char* key) -> std::wstring {
             if (std::string(key) == kKeyBgmRepeat) {
                 throw std::runtime_error("read failed");
             }
-            return std::string(key) == kKeyBgmKind ? "1" : "C:\\x.mp3";
+            return std::string(key) == kKeyBgmKind ? L"1" : L"C:\\x.mp3";
         },
-        [](const std::string&) { return true; });
+        [](const std::wstring&) { return true; });
     EXPECT_EQ(s.BgmKind, 1);
     EXPECT_EQ(s.BgmRepeat, 4);
-    EXPECT_EQ(s.BgmFile, "C:\\x.mp3");
-    EXPECT_EQ(s.BgmFolder, "C:");
+    EXPECT_EQ(s.BgmFile, L"C:\\x.mp3");
+    EXPECT_EQ(s.BgmFolder, L"C:");
 }
 
 } // namespace

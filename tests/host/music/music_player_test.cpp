@@ -1,5 +1,6 @@
 #include "fake_music_device.h"
 #include "music_player.h"
+#include "wide_text.h"
 
 #include <gtest/gtest.h>
 
@@ -153,11 +154,11 @@ TEST_F(MusicPlayerTest, ErrInAnyCaseAnywhereEndsTheTick) {
         EXPECT_EQ(Tick(), (Commands{kTrack, kTracks})) << reply;
         EXPECT_FALSE(player.CdAvailable()) << reply;
     }
-    // "ER R" and "ER" are no match; nor is a trail byte that looks like a letter.
+    // "ER R" and "ER" are no match; nor is a letter outside ASCII that resembles an E.
     Disc("ER R", "playing");
     Tick();
     EXPECT_TRUE(player.CdAvailable());
-    Disc("\x83\x45RR", "playing"); // lead byte 83 with trail byte 'E'
+    Disc("\xC9RR", "playing"); // U+00C9
     device.answers[kTracks] = {0, "10"};
     Tick();
     EXPECT_TRUE(player.CdAvailable());
@@ -179,7 +180,7 @@ TEST_F(MusicPlayerTest, ModeBufferKeepsItsTextWhenTheQueryWritesNothing) {
 
 TEST_F(MusicPlayerTest, ADeviceThatThrowsEndsTheTickWithoutEscaping) {
     struct ThrowingDevice : FakeMusicDevice {
-        std::uint32_t SendString(const std::string&, std::string&, std::size_t) override {
+        std::uint32_t SendString(const std::wstring&, std::wstring&, std::size_t) override {
             throw std::runtime_error("device gone");
         }
     } throwing;
@@ -195,10 +196,10 @@ TEST_F(MusicPlayerTest, ADeviceThatThrowsEndsTheTickWithoutEscaping) {
 // ---- MCI helpers ----
 
 TEST_F(MusicPlayerTest, EmptyCommandReturnsMinusOneWithoutCallingTheDevice) {
-    std::string text = "old";
-    EXPECT_EQ(player.MciCommand("", text), -1);
-    EXPECT_EQ(text, kNoCommandText);
-    EXPECT_EQ(player.MciQuery(""), "Error:-1");
+    std::wstring text = L"old";
+    EXPECT_EQ(player.MciCommand(L"", text), -1);
+    EXPECT_EQ(text, FromCp932(kNoCommandText));
+    EXPECT_EQ(player.MciQuery(L""), L"Error:-1");
     EXPECT_TRUE(device.sent.empty());
     EXPECT_TRUE(device.errorQueries.empty());
 }
@@ -208,46 +209,46 @@ TEST_F(MusicPlayerTest, MciCommandReturnsReplyOrErrorText) {
     device.answers["open nothing"] = {263, std::nullopt};
     device.answers["open other"] = {277, std::nullopt};
     device.errorTexts[263] = "The device is not open.";
-    std::string text;
+    std::wstring text;
 
-    EXPECT_EQ(player.MciCommand("status cdaudio media present", text), 0);
-    EXPECT_EQ(text, "true");
+    EXPECT_EQ(player.MciCommand(L"status cdaudio media present", text), 0);
+    EXPECT_EQ(text, L"true");
     EXPECT_EQ(apiResult, 0);
 
-    EXPECT_EQ(player.MciCommand("open nothing", text), 263);
-    EXPECT_EQ(text, "The device is not open.");
+    EXPECT_EQ(player.MciCommand(L"open nothing", text), 263);
+    EXPECT_EQ(text, L"The device is not open.");
     EXPECT_EQ(apiResult, 263);
 
-    EXPECT_EQ(player.MciCommand("open other", text), 277); // no text for 277
-    EXPECT_EQ(text, kNoErrorText);
+    EXPECT_EQ(player.MciCommand(L"open other", text), 277); // no text for 277
+    EXPECT_EQ(text, FromCp932(kNoErrorText));
     EXPECT_EQ(device.errorQueries, (std::vector<std::uint32_t>{263, 277}));
 }
 
 TEST_F(MusicPlayerTest, MciCommandReplyBufferKeepsItsTextWhenNothingIsWritten) {
     device.answers["first"] = {0, "reply one"};
     device.answers["second"] = {0, std::nullopt};
-    std::string text;
-    player.MciCommand("first", text);
+    std::wstring text;
+    player.MciCommand(L"first", text);
     text.clear();
-    EXPECT_EQ(player.MciCommand("second", text), 0);
-    EXPECT_EQ(text, "reply one");
+    EXPECT_EQ(player.MciCommand(L"second", text), 0);
+    EXPECT_EQ(text, L"reply one");
 }
 
 TEST_F(MusicPlayerTest, MciQueryDropsTheErrorTextForTheCode) {
     device.answers["status x"] = {0, "42"};
     device.answers["status y"] = {266, std::nullopt};
     device.errorTexts[266] = "Cannot open";
-    EXPECT_EQ(player.MciQuery("status x"), "42");
-    EXPECT_EQ(player.MciQuery("status y"), "Error:266");
+    EXPECT_EQ(player.MciQuery(L"status x"), L"42");
+    EXPECT_EQ(player.MciQuery(L"status y"), L"Error:266");
     EXPECT_EQ(apiResult, 266);
 }
 
 TEST_F(MusicPlayerTest, MciPlayBuildsItsCommand) {
     device.answers["play cdaudio from 1 to 2"] = {5, std::nullopt};
-    EXPECT_EQ(player.MciPlay("cdaudio", "", ""), 0);
-    player.MciPlay("cdaudio", "01:00:00:00", "");
-    player.MciPlay("cdaudio", "", "2");
-    EXPECT_EQ(player.MciPlay("cdaudio", "1", "2"), 5);
+    EXPECT_EQ(player.MciPlay(L"cdaudio", L"", L""), 0);
+    player.MciPlay(L"cdaudio", L"01:00:00:00", L"");
+    player.MciPlay(L"cdaudio", L"", L"2");
+    EXPECT_EQ(player.MciPlay(L"cdaudio", L"1", L"2"), 5);
     EXPECT_EQ(device.Commands(), (Commands{"play cdaudio", "play cdaudio from 01:00:00:00",
                                            "play cdaudio to 2", "play cdaudio from 1 to 2"}));
 }
@@ -255,7 +256,7 @@ TEST_F(MusicPlayerTest, MciPlayBuildsItsCommand) {
 // ---- MP3 ----
 
 TEST_F(MusicPlayerTest, Mp3PlayQuotesAPathWithBlanksAndPlaysAfterAGoodOpen) {
-    settings.BgmFile = "C:\\My Music\\a song.mp3";
+    settings.BgmFile = L"C:\\My Music\\a song.mp3";
     player.Mp3Play();
     EXPECT_EQ(device.sent,
               (std::vector<SentCommand>{
@@ -264,7 +265,7 @@ TEST_F(MusicPlayerTest, Mp3PlayQuotesAPathWithBlanksAndPlaysAfterAGoodOpen) {
 }
 
 TEST_F(MusicPlayerTest, Mp3PlayDoesNotPlayWhenOpenFails) {
-    settings.BgmFile = "C:\\gone.mp3";
+    settings.BgmFile = L"C:\\gone.mp3";
     device.answers["open \"C:\\gone.mp3\" type MPEGVideo Alias MP3Play"] = {277, std::nullopt};
     player.Mp3Play();
     EXPECT_EQ(device.Commands(), (Commands{"open \"C:\\gone.mp3\" type MPEGVideo Alias MP3Play"}));
@@ -317,7 +318,7 @@ TEST_F(MusicPlayerTest, Mp3StopStopsAndCloses) {
 // ---- WAV ----
 
 TEST_F(MusicPlayerTest, WavPlayLoopsAsynchronouslyWhenThereIsAWaveDevice) {
-    settings.BgmFile = "C:\\a b\\x.wav";
+    settings.BgmFile = L"C:\\a b\\x.wav";
     device.playResult = 1;
     player.WavPlay();
     EXPECT_EQ(device.played, (std::vector<PlayCall>{{"C:\\a b\\x.wav", 9u}}));
@@ -329,7 +330,7 @@ TEST_F(MusicPlayerTest, WavPlayLoopsAsynchronouslyWhenThereIsAWaveDevice) {
 
 TEST_F(MusicPlayerTest, WavPlayDoesNothingWithoutAWaveDevice) {
     device.waveDevices = 0;
-    settings.BgmFile = "C:\\x.wav";
+    settings.BgmFile = L"C:\\x.wav";
     player.WavPlay();
     EXPECT_TRUE(device.played.empty());
     EXPECT_EQ(apiResult, 12345);

@@ -21,8 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (number && lumo::ReadSettingNumber(lumo::FormatSettingNumber(*number)) != number) {
         std::abort();
     }
-    const std::string folder = lumo::FolderOf(text);
-    if (folder.size() > text.size() || text.substr(0, folder.size()) != folder) {
+    const std::wstring path(text.begin(), text.end());
+    const std::wstring folder = lumo::FolderOf(path);
+    if (folder.size() > path.size() || path.compare(0, folder.size(), folder) != 0) {
         std::abort();
     }
     return 0;

@@ -1,4 +1,5 @@
 #include "entry.h"
+#include "wide_text.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +22,9 @@ class FakeEntryHost final : public EntryHost {
     std::vector<std::string> calls;
 
     std::string Arguments() override { return arguments; }
-    std::string ProgramFolder() override {
+    std::wstring ProgramFolder() override {
         calls.push_back("ProgramFolder");
-        return "C:\\Saver";
+        return L"C:\\Saver";
     }
     bool WindowExists(const char* caption) override {
         calls.push_back(std::string("FindWindow ") + caption);
@@ -32,11 +33,12 @@ class FakeEntryHost final : public EntryHost {
     void CreateFolder(const char* path) override {
         calls.push_back(std::string("CreateFolder ") + path);
     }
-    void LoadSettings(const std::string& folder) override {
-        calls.push_back("LoadSettings " + folder);
+    // Paths are logged in code page 932, as the program's own names are written.
+    void LoadSettings(const std::wstring& folder) override {
+        calls.push_back("LoadSettings " + ToCp932(folder).value());
     }
-    bool FileExists(const std::string& path) override {
-        calls.push_back("FileExists " + path);
+    bool FileExists(const std::wstring& path) override {
+        calls.push_back("FileExists " + ToCp932(path).value());
         return rendererPresent;
     }
     void MessageBoxOk(const char* text, const char* caption) override {

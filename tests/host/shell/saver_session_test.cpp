@@ -1,5 +1,6 @@
 #include "entry.h"
 #include "saver_session.h"
+#include "wide_text.h"
 
 #include <gtest/gtest.h>
 
@@ -43,8 +44,11 @@ class FakeSessionHost final : public SessionHost {
     void DeleteSnapshot(const char* path) override {
         log_.push_back(std::string("Delete ") + path);
     }
-    std::string ProgramFolder() override { return "C:\\Saver"; }
-    void StartProgram(const std::string& path) override { log_.push_back("Start " + path); }
+    std::wstring ProgramFolder() override { return L"C:\\Saver"; }
+    // Logged in code page 932, as the program's own names are written.
+    void StartProgram(const std::wstring& path) override {
+        log_.push_back("Start " + ToCp932(path).value());
+    }
     bool WindowExists(const char* title) override {
         log_.push_back(std::string("FindWindow ") + title);
         return rendererWindow;
@@ -140,7 +144,7 @@ TEST(SaverSession, NoMusicCapturesSavesStartsAndEndsWithTheCursorBack) {
     SessionRig rig;
     CursorCount = -1;
     EXPECT_EQ(rig.LoadLog(), LoadSteps({}));
-    EXPECT_EQ(rig.session.RendererPath(), std::string("C:\\Saver\\") + kRendererFileName);
+    EXPECT_EQ(rig.session.RendererPath(), L"C:\\Saver\\" + FromCp932(kRendererFileName));
     EXPECT_EQ(rig.EndLog(), EndSteps({"ShowCursor -1"}));
     EXPECT_EQ(CursorCount, 0);
 }
@@ -190,7 +194,7 @@ TEST(SaverSession, AnEmptyCommandLineLeavesTheCursorCountAlone) {
 }
 
 TEST(SaverSession, Mp3PlaysWithTheRepeatTimerAndStopsAtTheEnd) {
-    for (const char* file : {"C:\\m\\a b.mp3", "C:\\m\\A.MP3", "C:\\m\\a.Mp3"}) {
+    for (const wchar_t* file : {L"C:\\m\\a b.mp3", L"C:\\m\\A.MP3", L"C:\\m\\a.Mp3"}) {
         SessionRig rig;
         rig.settings.BgmKind = 2;
         rig.settings.BgmFile = file;
@@ -204,7 +208,7 @@ TEST(SaverSession, Mp3PlaysWithTheRepeatTimerAndStopsAtTheEnd) {
 }
 
 TEST(SaverSession, WavLoopsWithoutATimerAndStopsAtTheEnd) {
-    for (const char* file : {"C:\\m\\a.wav", "C:\\m\\a.Wav", "C:\\m\\a.WAV"}) {
+    for (const wchar_t* file : {L"C:\\m\\a.wav", L"C:\\m\\a.Wav", L"C:\\m\\a.WAV"}) {
         SessionRig rig;
         rig.settings.BgmKind = 2;
         rig.settings.BgmFile = file;
@@ -215,7 +219,7 @@ TEST(SaverSession, WavLoopsWithoutATimerAndStopsAtTheEnd) {
 }
 
 TEST(SaverSession, OtherFileEndingsPlayNothingAndStartNoTimer) {
-    for (const char* file : {"C:\\m\\a.wave", "C:\\m\\a", "C:\\m\\a.ogg", ""}) {
+    for (const wchar_t* file : {L"C:\\m\\a.wave", L"C:\\m\\a", L"C:\\m\\a.ogg", L""}) {
         SessionRig rig;
         rig.settings.BgmKind = 2;
         rig.settings.BgmFile = file;
@@ -230,7 +234,7 @@ TEST(SaverSession, AFileKindOtherThanTwoPlaysNoFile) {
          {std::int16_t{0}, std::int16_t{3}, std::int16_t{-1}, std::int16_t{5}}) {
         SessionRig rig;
         rig.settings.BgmKind = kind;
-        rig.settings.BgmFile = "C:\\m\\a.mp3";
+        rig.settings.BgmFile = L"C:\\m\\a.mp3";
         CursorCount = -1;
         EXPECT_EQ(rig.LoadLog(), LoadSteps({})) << kind;
         EXPECT_EQ(rig.EndLog(), EndSteps({"ShowCursor -1"})) << kind;
@@ -253,7 +257,7 @@ TEST(SaverSession, CdWatchKeepsItsTimerWhileTheDiscAnswersAndStopsItAtTheEnd) {
 TEST(SaverSession, ACdWatchThatFailsSwitchesItselfOffAndIsNotStoppedAtTheEnd) {
     SessionRig rig;
     rig.settings.BgmKind = 1;
-    rig.settings.BgmFile = "C:\\m\\a.wav"; // kind 1: a file is never played
+    rig.settings.BgmFile = L"C:\\m\\a.wav"; // kind 1: a file is never played
     CursorCount = -1;
     rig.LoadLog();
     rig.music.cdAnswers = {false};
@@ -272,8 +276,10 @@ TEST(SaverSession, AFailingLoadStepIsSkippedAndTheNextOneRuns) {
         void CaptureDesktop() override { throw std::runtime_error("capture"); }
         void SaveSnapshot(const char*) override { throw std::runtime_error("save"); }
         void DeleteSnapshot(const char*) override {}
-        std::string ProgramFolder() override { return "D:\\"; }
-        void StartProgram(const std::string& path) override { log_.push_back("Start " + path); }
+        std::wstring ProgramFolder() override { return L"D:\\"; }
+        void StartProgram(const std::wstring& path) override {
+            log_.push_back("Start " + ToCp932(path).value());
+        }
         bool WindowExists(const char*) override { return true; }
         bool TimerEnabled(SessionTimer) override { return false; }
         void SetTimerEnabled(SessionTimer t, bool) override { log_.push_back(NameOf(t)); }
@@ -290,7 +296,7 @@ TEST(SaverSession, AFailingLoadStepIsSkippedAndTheNextOneRuns) {
     FakeMusic music(log);
     BgmSettings settings;
     settings.BgmKind = 2;
-    settings.BgmFile = "x.mp3";
+    settings.BgmFile = L"x.mp3";
     SaverSession session(host, music, settings);
     session.Form_Load();
     EXPECT_EQ(log, (Log{std::string("Start D:\\") + kRendererFileName, "Mp3Play", "Timer1"}));

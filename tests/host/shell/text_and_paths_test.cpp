@@ -1,4 +1,5 @@
 #include "cp932.h"
+#include "entry.h"
 #include "program_folder.h"
 #include "saver_session.h"
 
@@ -28,34 +29,35 @@ TEST(ProgramFolderOf, IsNotFooledByATrailByteThatLooksLikeABackslash) {
 }
 
 TEST(JoinPath, AddsOneBackslash) {
-    EXPECT_EQ(JoinPath("C:\\Saver", "a.dll"), "C:\\Saver\\a.dll");
-    EXPECT_EQ(JoinPath("C:\\", "a.dll"), "C:\\a.dll");
-    EXPECT_EQ(JoinPath(std::string("C:\\") + kSo, "a.dll"), std::string("C:\\") + kSo + "\\a.dll");
+    EXPECT_EQ(JoinPath(L"C:\\Saver", "a.dll"), L"C:\\Saver\\a.dll");
+    EXPECT_EQ(JoinPath(L"C:\\", "a.dll"), L"C:\\a.dll");
+    EXPECT_EQ(JoinPath(L"C:\\\u30BD", "a.dll"), L"C:\\\u30BD\\a.dll");
+    // The program's own names are code page 932 and reach the path as their characters.
+    EXPECT_EQ(JoinPath(L"C:\\Saver", kRendererFileName),
+              L"C:\\Saver\\\u30EB\u30E2\u30F4\u30A7\u30A4\u30F3.dll");
 }
 
 TEST(MusicFileKindOf, ComparesTheLastThreeCharactersWithoutCase) {
-    EXPECT_EQ(MusicFileKindOf("C:\\m\\a.wav"), MusicFileKind::Wav);
-    EXPECT_EQ(MusicFileKindOf("C:\\m\\a.Wav"), MusicFileKind::Wav);
-    EXPECT_EQ(MusicFileKindOf("C:\\m\\a.WAV"), MusicFileKind::Wav);
-    EXPECT_EQ(MusicFileKindOf("C:\\m\\a.mp3"), MusicFileKind::Mp3);
-    EXPECT_EQ(MusicFileKindOf("C:\\m\\a.Mp3"), MusicFileKind::Mp3);
-    EXPECT_EQ(MusicFileKindOf("wav"), MusicFileKind::Wav); // the ending alone counts
+    EXPECT_EQ(MusicFileKindOf(L"C:\\m\\a.wav"), MusicFileKind::Wav);
+    EXPECT_EQ(MusicFileKindOf(L"C:\\m\\a.Wav"), MusicFileKind::Wav);
+    EXPECT_EQ(MusicFileKindOf(L"C:\\m\\a.WAV"), MusicFileKind::Wav);
+    EXPECT_EQ(MusicFileKindOf(L"C:\\m\\a.mp3"), MusicFileKind::Mp3);
+    EXPECT_EQ(MusicFileKindOf(L"C:\\m\\a.Mp3"), MusicFileKind::Mp3);
+    EXPECT_EQ(MusicFileKindOf(L"wav"), MusicFileKind::Wav); // the ending alone counts
 }
 
 TEST(MusicFileKindOf, PlaysNothingForOtherEndings) {
-    EXPECT_EQ(MusicFileKindOf("C:\\m\\a.wave"), MusicFileKind::None);
-    EXPECT_EQ(MusicFileKindOf("C:\\m\\a"), MusicFileKind::None);
-    EXPECT_EQ(MusicFileKindOf("C:\\m\\a.mp4"), MusicFileKind::None);
-    EXPECT_EQ(MusicFileKindOf(""), MusicFileKind::None);
-    EXPECT_EQ(MusicFileKindOf("av"), MusicFileKind::None);
+    EXPECT_EQ(MusicFileKindOf(L"C:\\m\\a.wave"), MusicFileKind::None);
+    EXPECT_EQ(MusicFileKindOf(L"C:\\m\\a"), MusicFileKind::None);
+    EXPECT_EQ(MusicFileKindOf(L"C:\\m\\a.mp4"), MusicFileKind::None);
+    EXPECT_EQ(MusicFileKindOf(L""), MusicFileKind::None);
+    EXPECT_EQ(MusicFileKindOf(L"av"), MusicFileKind::None);
 }
 
 TEST(MusicFileKindOf, CountsCharactersNotBytes) {
-    // "ジ" is 83 57: its trail byte is 'W', so the last three bytes of "xジAV" read "WAV".
-    EXPECT_EQ(MusicFileKindOf("C:\\m\\x\x83\x57"
-                              "AV"),
-              MusicFileKind::None);
-    EXPECT_EQ(MusicFileKindOf("C:\\\x83\x57\\a.wav"), MusicFileKind::Wav);
+    // "ジ" is 83 57 in code page 932, its trail byte a 'W': "xジAV" does not end in "WAV".
+    EXPECT_EQ(MusicFileKindOf(L"C:\\m\\x\u30B8AV"), MusicFileKind::None);
+    EXPECT_EQ(MusicFileKindOf(L"C:\\\u30B8\\a.wav"), MusicFileKind::Wav);
 }
 
 TEST(Cp932, UpperCasesOnlyAsciiLetters) {

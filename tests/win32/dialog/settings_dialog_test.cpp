@@ -60,7 +60,7 @@ class SettingsDialog : public ::testing::Test {
         folder =
             test::ScratchFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
         ::DeleteFileA(IniPath().c_str());
-        settings.BgmFolder = folder;
+        settings.BgmFolder = FromCp932(folder);
     }
     std::string IniPath() const { return folder + kIniFileName; }
     std::string folder;
@@ -69,7 +69,7 @@ class SettingsDialog : public ::testing::Test {
 };
 
 TEST_F(SettingsDialog, WindowAndControlsStandWhereTheDesignPutsThem) {
-    Lumovane_P dialog(settings, apiResult, folder);
+    Lumovane_P dialog(settings, apiResult, FromCp932(folder));
     dialog.Load();
     ASSERT_TRUE(dialog.IsLoaded());
     const HWND hwnd = dialog.Hwnd();
@@ -129,7 +129,7 @@ TEST_F(SettingsDialog, WindowAndControlsStandWhereTheDesignPutsThem) {
 }
 
 TEST_F(SettingsDialog, ShowingPaintsTheShadingIntoBothPersistentImages) {
-    Lumovane_P dialog(settings, apiResult, folder);
+    Lumovane_P dialog(settings, apiResult, FromCp932(folder));
     dialog.Show();
     test::PumpFor(100ms);
     const HDC window = dialog.Picture().Dc();
@@ -149,9 +149,9 @@ TEST_F(SettingsDialog, ShowingPaintsTheShadingIntoBothPersistentImages) {
 TEST_F(SettingsDialog, MarksAndDependentControlsFollowTheKindChosenWithAnyButton) {
     const std::string music = folder + "\\loop.wav";
     settings.BgmKind = 2;
-    settings.BgmFile = music;
+    settings.BgmFile = FromCp932(music);
     settings.BgmRepeat = 12;
-    Lumovane_P dialog(settings, apiResult, folder);
+    Lumovane_P dialog(settings, apiResult, FromCp932(folder));
     dialog.Load();
     const Picture off = dialog.Img_Ra[0].GetPicture();
     const Picture on = dialog.Img_Ra[1].GetPicture();
@@ -189,13 +189,13 @@ TEST_F(SettingsDialog, MarksAndDependentControlsFollowTheKindChosenWithAnyButton
     EXPECT_EQ(settings.BgmKind, 0);
     expectMarked(0);
     EXPECT_FALSE(Enabled(dialog.BGM_Repeat.Hwnd()));
-    EXPECT_EQ(settings.BgmFile, music); // the choice changes nothing else
+    EXPECT_EQ(settings.BgmFile, FromCp932(music)); // the choice changes nothing else
     EXPECT_EQ(dialog.lbl_Fname[0].Caption(), FromCp932(music));
     dialog.Unload();
 }
 
 TEST_F(SettingsDialog, LoadingStartsEveryCommandButtonWhereverItStands) {
-    Lumovane_P dialog(settings, apiResult, folder);
+    Lumovane_P dialog(settings, apiResult, FromCp932(folder));
     EXPECT_EQ(dialog.Cmd_File[0].FaceState(), 0);
     dialog.Load();
     // Initialize moves a button out of its "not started" state; "..." stands in the panel.
@@ -207,7 +207,7 @@ TEST_F(SettingsDialog, LoadingStartsEveryCommandButtonWhereverItStands) {
 
 TEST_F(SettingsDialog, AKindWithoutAMarkSelectsNoneAndOpensAllTheSame) {
     settings.BgmKind = 5;
-    Lumovane_P dialog(settings, apiResult, folder);
+    Lumovane_P dialog(settings, apiResult, FromCp932(folder));
     dialog.Load();
     for (int i = 0; i <= 2; ++i) {
         EXPECT_TRUE(dialog.Img_BGM[i].GetPicture() == dialog.Img_Ra[0].GetPicture()) << i;
@@ -221,8 +221,8 @@ TEST_F(SettingsDialog, AKindWithoutAMarkSelectsNoneAndOpensAllTheSame) {
 TEST_F(SettingsDialog, SavedSettingsAreWhatTheSaverLoadsBack) {
     const std::string music = folder + "\\\x83\x5C\x83\x74\x83\x67.mp3"; // ソフト.mp3
     std::ofstream(music) << "not really music";
-    settings.BgmFile = music;
-    Lumovane_P dialog(settings, apiResult, folder);
+    settings.BgmFile = FromCp932(music);
+    Lumovane_P dialog(settings, apiResult, FromCp932(folder));
     dialog.Load();
     ::SendMessageA(dialog.lbl_BGM[1].Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     ::SendMessageA(dialog.lbl_BGM[1].Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
@@ -230,31 +230,32 @@ TEST_F(SettingsDialog, SavedSettingsAreWhatTheSaverLoadsBack) {
     dialog.Cmd_Set.OnClick();
     EXPECT_FALSE(dialog.IsLoaded());
 
-    const std::string kind = ReadIni(kIniSection, kKeyBgmKind, IniPath());
-    EXPECT_TRUE(kind == " 1" || kind == "1") << kind;
-    const std::string repeat = ReadIni(kIniSection, kKeyBgmRepeat, IniPath());
-    EXPECT_TRUE(repeat == " 4" || repeat == "4") << repeat;
-    EXPECT_EQ(ReadIni(kIniSection, kKeyBgmFile, IniPath()), music);
+    const std::wstring ini = FromCp932(IniPath());
+    const std::wstring kind = ReadIni(kIniSection, kKeyBgmKind, ini);
+    EXPECT_TRUE(kind == L" 1" || kind == L"1") << kind;
+    const std::wstring repeat = ReadIni(kIniSection, kKeyBgmRepeat, ini);
+    EXPECT_TRUE(repeat == L" 4" || repeat == L"4") << repeat;
+    EXPECT_EQ(ReadIni(kIniSection, kKeyBgmFile, ini), FromCp932(music));
 
     BgmSettings& loaded = Bgm();
     const BgmSettings before = loaded;
-    LoadSettings(folder);
+    LoadSettings(FromCp932(folder));
     EXPECT_EQ(loaded.BgmKind, 1);
     EXPECT_EQ(loaded.BgmRepeat, 4);
-    EXPECT_EQ(loaded.BgmFile, music);
-    EXPECT_EQ(loaded.BgmFolder, folder);
+    EXPECT_EQ(loaded.BgmFile, FromCp932(music));
+    EXPECT_EQ(loaded.BgmFolder, FromCp932(folder));
     loaded = before;
 }
 
 TEST_F(SettingsDialog, CancelAndTheCloseBoxWriteNothing) {
     {
-        Lumovane_P dialog(settings, apiResult, folder);
+        Lumovane_P dialog(settings, apiResult, FromCp932(folder));
         dialog.Load();
         dialog.Cmd_Can.OnClick();
         EXPECT_FALSE(dialog.IsLoaded());
     }
     {
-        Lumovane_P dialog(settings, apiResult, folder);
+        Lumovane_P dialog(settings, apiResult, FromCp932(folder));
         dialog.Load();
         ::SendMessageA(dialog.Hwnd(), WM_CLOSE, 0, 0);
         EXPECT_FALSE(dialog.IsLoaded());
@@ -264,7 +265,7 @@ TEST_F(SettingsDialog, CancelAndTheCloseBoxWriteNothing) {
 
 TEST_F(SettingsDialog, TabMovesTheFocusInTheDesignsOrder) {
     settings.BgmKind = 1;
-    Lumovane_P dialog(settings, apiResult, folder);
+    Lumovane_P dialog(settings, apiResult, FromCp932(folder));
     dialog.Show();
     test::PumpFor(50ms);
     const auto focusIn = [](HWND control) {
@@ -305,7 +306,7 @@ TEST_F(SettingsDialog, TabMovesTheFocusInTheDesignsOrder) {
 }
 
 TEST_F(SettingsDialog, TheLinkClicksOnlyForALeftPressReleasedOverIt) {
-    Lumovane_P dialog(settings, apiResult, folder);
+    Lumovane_P dialog(settings, apiResult, FromCp932(folder));
     dialog.Show();
     test::PumpFor(50ms);
     int clicks = 0;
@@ -334,7 +335,7 @@ TEST_F(SettingsDialog, TheLinkClicksOnlyForALeftPressReleasedOverIt) {
 }
 
 TEST_F(SettingsDialog, TheLinkShowsTheHandUnlessTheProgramWaits) {
-    Lumovane_P dialog(settings, apiResult, folder);
+    Lumovane_P dialog(settings, apiResult, FromCp932(folder));
     dialog.Show();
     test::PumpFor(50ms);
     const HWND link = dialog.lbl_URL.Hwnd();

@@ -13,7 +13,14 @@ namespace {
 
 using test::ReadBytes;
 using test::TempFolder;
+using test::W;
 using test::WriteBytes;
+
+// Writes one key, as the settings window's three keys are written.
+bool WriteOne(const char* key, const std::string& value, const std::string& path) {
+    const IniValue one{key, W(value)};
+    return WriteIni(kIniSection, std::span<const IniValue>(&one, 1), W(path));
+}
 
 // "ソフト": its first character's trail byte is 5C, the byte of '\'.
 const std::string kSoftware = "\x83\x5C\x83\x74\x83\x67";
@@ -37,11 +44,11 @@ class SettingsFileTest : public ::testing::Test {
 };
 
 TEST_F(SettingsFileTest, NoFileGivesDefaults) {
-    LoadSettings(program.path());
+    LoadSettings(W(program.path()));
     EXPECT_EQ(Bgm().BgmKind, 0);
     EXPECT_EQ(Bgm().BgmRepeat, 0);
-    EXPECT_EQ(Bgm().BgmFile, "");
-    EXPECT_EQ(Bgm().BgmFolder, program.path());
+    EXPECT_EQ(Bgm().BgmFile, W(""));
+    EXPECT_EQ(Bgm().BgmFolder, W(program.path()));
 }
 
 TEST_F(SettingsFileTest, ReadsTheCodePage932KeysAndKeepsAnExistingFile) {
@@ -49,11 +56,11 @@ TEST_F(SettingsFileTest, ReadsTheCodePage932KeysAndKeepsAnExistingFile) {
     const std::string song = music / (kSoftware + " song.mp3");
     ASSERT_TRUE(WriteBytes(song, "ID3"));
     WriteSettings(" 2", " 5", song);
-    LoadSettings(program.path());
+    LoadSettings(W(program.path()));
     EXPECT_EQ(Bgm().BgmKind, 2);
     EXPECT_EQ(Bgm().BgmRepeat, 5);
-    EXPECT_EQ(Bgm().BgmFile, song);
-    EXPECT_EQ(Bgm().BgmFolder, music.path());
+    EXPECT_EQ(Bgm().BgmFile, W(song));
+    EXPECT_EQ(Bgm().BgmFolder, W(music.path()));
 }
 
 // Written from the stored bytes themselves, not from the program's constants, so that a changed
@@ -69,35 +76,35 @@ TEST_F(SettingsFileTest, ReadsAFileWrittenWithTheStoredKeyBytes) {
                                  "\x42\x47\x4D\xD8\xCB\xDF\xB0\xC4= 7\r\n"
                                  "\x42\x47\x4D\xCC\xA7\xB2\xD9=" +
                                      song + "\r\n"));
-    LoadSettings(program.path());
+    LoadSettings(W(program.path()));
     EXPECT_EQ(Bgm().BgmKind, 2);
     EXPECT_EQ(Bgm().BgmRepeat, 7);
-    EXPECT_EQ(Bgm().BgmFile, song);
+    EXPECT_EQ(Bgm().BgmFile, W(song));
 }
 
 TEST_F(SettingsFileTest, KeysWithOtherBytesAreNotTheSettings) {
     // The same keys in full-width katakana (UTF-8 bytes here) are different keys.
     ASSERT_TRUE(WriteBytes(iniPath, "[Section]\r\nBGM\xE5\x8C\xBA\xE5\x88\x86=1\r\n"
                                     "BGMﾘﾋﾟｰﾄ=4\r\n"));
-    LoadSettings(program.path());
+    LoadSettings(W(program.path()));
     EXPECT_EQ(Bgm().BgmKind, 0);
     EXPECT_EQ(Bgm().BgmRepeat, 0);
 }
 
 TEST_F(SettingsFileTest, KindTwoWithEmptyFileBecomesNone) {
     WriteSettings("2", "0", "");
-    LoadSettings(program.path());
+    LoadSettings(W(program.path()));
     EXPECT_EQ(Bgm().BgmKind, 0);
-    EXPECT_EQ(Bgm().BgmFolder, program.path());
+    EXPECT_EQ(Bgm().BgmFolder, W(program.path()));
 }
 
 TEST_F(SettingsFileTest, KindOneWithMissingFileStaysOne) {
     WriteSettings("1", "3", program / "gone.mp3");
-    LoadSettings(program.path());
+    LoadSettings(W(program.path()));
     EXPECT_EQ(Bgm().BgmKind, 1);
     EXPECT_EQ(Bgm().BgmRepeat, 3);
-    EXPECT_EQ(Bgm().BgmFile, "");
-    EXPECT_EQ(Bgm().BgmFolder, program.path());
+    EXPECT_EQ(Bgm().BgmFile, W(""));
+    EXPECT_EQ(Bgm().BgmFolder, W(program.path()));
 }
 
 TEST_F(SettingsFileTest, KindTwoFileThatNoLongerExistsFallsBackToNone) {
@@ -105,15 +112,15 @@ TEST_F(SettingsFileTest, KindTwoFileThatNoLongerExistsFallsBackToNone) {
     ASSERT_TRUE(WriteBytes(song, "RIFF"));
     WriteSettings("2", "0", song);
     ASSERT_TRUE(DeleteFileA(song.c_str()));
-    LoadSettings(program.path());
+    LoadSettings(W(program.path()));
     EXPECT_EQ(Bgm().BgmKind, 0);
-    EXPECT_EQ(Bgm().BgmFile, "");
-    EXPECT_EQ(Bgm().BgmFolder, program.path());
+    EXPECT_EQ(Bgm().BgmFile, W(""));
+    EXPECT_EQ(Bgm().BgmFolder, W(program.path()));
 }
 
 TEST_F(SettingsFileTest, BadNumbersGiveZero) {
     WriteSettings("music", "99999999999999999999", "");
-    LoadSettings(program.path());
+    LoadSettings(W(program.path()));
     EXPECT_EQ(Bgm().BgmKind, 0);
     EXPECT_EQ(Bgm().BgmRepeat, 0);
 }
@@ -121,7 +128,7 @@ TEST_F(SettingsFileTest, BadNumbersGiveZero) {
 TEST_F(SettingsFileTest, ValuesAreSeenCutTo255Bytes) {
     const std::string longValue(300, 'v');
     WriteSettings("1", "0", longValue);
-    EXPECT_EQ(ReadIni(kIniSection, kKeyBgmFile, iniPath), std::string(255, 'v'));
+    EXPECT_EQ(ReadIni(kIniSection, kKeyBgmFile, W(iniPath)), W(std::string(255, 'v')));
 
     // A file whose path is exactly the first 255 bytes of the value is what gets kept.
     const std::string prefix = program.path() + "\\";
@@ -129,33 +136,33 @@ TEST_F(SettingsFileTest, ValuesAreSeenCutTo255Bytes) {
     const std::string cut = prefix + std::string(255 - prefix.size(), 'a');
     ASSERT_TRUE(WriteBytes(cut, "x"));
     WriteSettings("2", "0", cut + ".mp3");
-    LoadSettings(program.path());
+    LoadSettings(W(program.path()));
     EXPECT_EQ(Bgm().BgmKind, 2);
-    EXPECT_EQ(Bgm().BgmFile, cut);
+    EXPECT_EQ(Bgm().BgmFile, W(cut));
 }
 
 TEST_F(SettingsFileTest, MusicPathLongerThan255BytesIsDropped) {
     WriteSettings("2", "0", program / (std::string(280, 'x') + ".mp3"));
-    LoadSettings(program.path());
+    LoadSettings(W(program.path()));
     EXPECT_EQ(Bgm().BgmKind, 0);
-    EXPECT_EQ(Bgm().BgmFile, "");
+    EXPECT_EQ(Bgm().BgmFile, W(""));
 }
 
 TEST_F(SettingsFileTest, ReadIniOfMissingSectionOrKeyIsEmpty) {
     WriteSettings("1", "2", "x");
-    EXPECT_EQ(ReadIni("Other", kKeyBgmKind, iniPath), "");
-    EXPECT_EQ(ReadIni(kIniSection, "BGM", iniPath), "");
-    EXPECT_EQ(ReadIni(kIniSection, kKeyBgmKind, program / "none.ini"), "");
+    EXPECT_EQ(ReadIni("Other", kKeyBgmKind, W(iniPath)), W(""));
+    EXPECT_EQ(ReadIni(kIniSection, "BGM", W(iniPath)), W(""));
+    EXPECT_EQ(ReadIni(kIniSection, kKeyBgmKind, W(program / "none.ini")), W(""));
 }
 
 TEST_F(SettingsFileTest, WriteIniRoundTrip) {
     const TempFolder music{"lumo out"};
     const std::string song = music / "a b.wav";
     ASSERT_TRUE(WriteBytes(song, "RIFF"));
-    WriteIni(kIniSection, kKeyBgmKind, FormatSettingNumber(2), iniPath);
+    WriteOne(kKeyBgmKind, FormatSettingNumber(2), iniPath);
     EXPECT_NE(ApiResult, 0);
-    WriteIni(kIniSection, kKeyBgmRepeat, FormatSettingNumber(-1), iniPath);
-    WriteIni(kIniSection, kKeyBgmFile, song, iniPath);
+    WriteOne(kKeyBgmRepeat, FormatSettingNumber(-1), iniPath);
+    WriteOne(kKeyBgmFile, song, iniPath);
 
     const std::string bytes = ReadBytes(iniPath);
     EXPECT_NE(bytes.find("[Section]"), std::string::npos) << bytes;
@@ -169,37 +176,37 @@ TEST_F(SettingsFileTest, WriteIniRoundTrip) {
     EXPECT_LT(bytes.find(kKeyBgmKind), bytes.find(kKeyBgmRepeat));
     EXPECT_LT(bytes.find(kKeyBgmRepeat), bytes.find(kKeyBgmFile));
 
-    LoadSettings(program.path());
+    LoadSettings(W(program.path()));
     EXPECT_EQ(Bgm().BgmKind, 2);
     EXPECT_EQ(Bgm().BgmRepeat, -1);
-    EXPECT_EQ(Bgm().BgmFile, song);
-    EXPECT_EQ(Bgm().BgmFolder, music.path());
+    EXPECT_EQ(Bgm().BgmFile, W(song));
+    EXPECT_EQ(Bgm().BgmFolder, W(music.path()));
 
     // An empty value keeps the key, with nothing after '='.
-    WriteIni(kIniSection, kKeyBgmFile, "", iniPath);
+    WriteOne(kKeyBgmFile, "", iniPath);
     EXPECT_NE(ReadBytes(iniPath).find(std::string(kKeyBgmFile) + "="), std::string::npos);
-    EXPECT_EQ(ReadIni(kIniSection, kKeyBgmFile, iniPath), "");
+    EXPECT_EQ(ReadIni(kIniSection, kKeyBgmFile, W(iniPath)), W(""));
 }
 
 TEST(FileExists, FilesFoldersAndTrailingBackslashes) {
     const TempFolder folder{"lumo exists"};
     const std::string file = folder / "song.mp3";
     ASSERT_TRUE(WriteBytes(file, "x"));
-    EXPECT_TRUE(FileExists(file));
-    EXPECT_TRUE(FileExists(file + "\\"));
-    EXPECT_FALSE(FileExists(folder.path()));
-    EXPECT_FALSE(FileExists(folder.path() + "\\"));
-    EXPECT_FALSE(FileExists(""));
-    EXPECT_FALSE(FileExists("\\"));
-    EXPECT_FALSE(FileExists(folder / "missing.mp3"));
+    EXPECT_TRUE(FileExists(W(file)));
+    EXPECT_TRUE(FileExists(W(file + "\\")));
+    EXPECT_FALSE(FileExists(W(folder.path())));
+    EXPECT_FALSE(FileExists(W(folder.path() + "\\")));
+    EXPECT_FALSE(FileExists(W("")));
+    EXPECT_FALSE(FileExists(W("\\")));
+    EXPECT_FALSE(FileExists(W(folder / "missing.mp3")));
 }
 
 TEST(FileExists, NameEndingInATrailByteThatLooksLikeABackslash) {
     const TempFolder folder{"lumo exists"};
     const std::string file = folder / kSoftware.substr(0, 2); // "ソ" alone: 83 5C
     ASSERT_TRUE(WriteBytes(file, "x"));
-    EXPECT_TRUE(FileExists(file));
-    EXPECT_TRUE(FileExists(file + "\\"));
+    EXPECT_TRUE(FileExists(W(file)));
+    EXPECT_TRUE(FileExists(W(file + "\\")));
 }
 
 TEST(FileExists, AFileThatCannotBeOpenedForReading) {
@@ -209,9 +216,9 @@ TEST(FileExists, AFileThatCannotBeOpenedForReading) {
     const HANDLE exclusive = CreateFileA(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(exclusive, INVALID_HANDLE_VALUE);
-    EXPECT_FALSE(FileExists(file));
+    EXPECT_FALSE(FileExists(W(file)));
     CloseHandle(exclusive);
-    EXPECT_TRUE(FileExists(file));
+    EXPECT_TRUE(FileExists(W(file)));
 }
 
 } // namespace

@@ -2,12 +2,19 @@
 // A fresh folder under the Wine prefix's temp folder, removed with everything in it at the end,
 // plus byte-exact file writing: the tests control every byte the profile functions see.
 
+#include "wide_text.h"
+
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
 namespace lumo::test {
+
+// The paths of these tests are written in code page 932 and handed to the program as UTF-16.
+inline std::wstring W(const std::string& text) {
+    return FromCp932(text);
+}
 
 class TempFolder {
   public:

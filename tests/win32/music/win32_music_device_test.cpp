@@ -13,6 +13,7 @@ namespace lumo {
 namespace {
 
 using test::TempFolder;
+using test::W;
 using test::WriteBytes;
 
 // A short silent 16-bit mono PCM file, enough for the wave and MCI players to open and play.
@@ -54,10 +55,10 @@ class Win32MusicTest : public ::testing::Test {
 };
 
 TEST_F(Win32MusicTest, NoCdDriveMeansTheWatchGivesUp) {
-    std::string unused;
-    const std::uint32_t code = device->SendString("open cdaudio", unused, 0);
+    std::wstring unused;
+    const std::uint32_t code = device->SendString(L"open cdaudio", unused, 0);
     ASSERT_NE(code, 0u) << "this machine has a CD drive";
-    device->SendString("close cdaudio", unused, 0);
+    device->SendString(L"close cdaudio", unused, 0);
 
     player.CdOpen();
     EXPECT_NE(apiResult, 0); // the time format cannot be set on a device that is not open
@@ -67,21 +68,21 @@ TEST_F(Win32MusicTest, NoCdDriveMeansTheWatchGivesUp) {
 }
 
 TEST_F(Win32MusicTest, ErrorTextsComeFromMci) {
-    std::string text = "kept";
+    std::wstring text = L"kept";
     EXPECT_TRUE(device->GetErrorString(266, text, 256));
     EXPECT_FALSE(text.empty());
-    EXPECT_NE(text, "kept");
+    EXPECT_NE(text, L"kept");
 
-    std::string reply;
-    const std::int32_t code = player.MciCommand("status MP3Play mode", reply);
+    std::wstring reply;
+    const std::int32_t code = player.MciCommand(L"status MP3Play mode", reply);
     EXPECT_NE(code, 0); // nothing is open under that alias
     EXPECT_FALSE(reply.empty());
-    EXPECT_EQ(player.MciQuery("status MP3Play mode"), "Error:" + std::to_string(code));
+    EXPECT_EQ(player.MciQuery(L"status MP3Play mode"), L"Error:" + std::to_wstring(code));
 }
 
 TEST_F(Win32MusicTest, MissingMp3NeverPlays) {
     const TempFolder folder{"lumo mp3"};
-    settings.BgmFile = folder / "gone.mp3";
+    settings.BgmFile = W(folder / "gone.mp3");
     player.Mp3Play();
     EXPECT_NE(apiResult, 0);
     EXPECT_FALSE(player.Mp3IsPlaying());
@@ -95,18 +96,18 @@ TEST_F(Win32MusicTest, FileInAFolderWithBlanksOpensAndRestarts) {
         GTEST_SKIP() << "no sound server";
     }
     const TempFolder folder{"lumo with blanks"};
-    settings.BgmFile = folder / "a song.wav";
-    ASSERT_TRUE(WriteBytes(settings.BgmFile, SilentWav(2)));
+    ASSERT_TRUE(WriteBytes(folder / "a song.wav", SilentWav(2)));
+    settings.BgmFile = W(folder / "a song.wav");
     player.Mp3Play();
     ASSERT_EQ(apiResult, 0) << "open failed";
     EXPECT_TRUE(player.Mp3IsPlaying());
-    std::string unused;
-    device->SendString("pause MP3Play", unused, 0);
+    std::wstring unused;
+    device->SendString(L"pause MP3Play", unused, 0);
     EXPECT_FALSE(player.Mp3IsPlaying());
     player.Mp3Replay();
     EXPECT_TRUE(player.Mp3IsPlaying());
     player.Mp3Stop();
-    EXPECT_NE(device->SendString("status MP3Play mode", unused, 30), 0u); // closed
+    EXPECT_NE(device->SendString(L"status MP3Play mode", unused, 30), 0u); // closed
 }
 
 TEST_F(Win32MusicTest, WavLoopsUntilStopped) {
@@ -114,8 +115,8 @@ TEST_F(Win32MusicTest, WavLoopsUntilStopped) {
         GTEST_SKIP() << "no sound server";
     }
     const TempFolder folder{"lumo wav"};
-    settings.BgmFile = folder / "loop.wav";
-    ASSERT_TRUE(WriteBytes(settings.BgmFile, SilentWav(1)));
+    ASSERT_TRUE(WriteBytes(folder / "loop.wav", SilentWav(1)));
+    settings.BgmFile = W(folder / "loop.wav");
     player.WavPlay();
     EXPECT_EQ(apiResult, 1);
     player.WavStop();
