@@ -28,9 +28,9 @@ int ResourceOf(Face face) {
 }
 
 Picture LoadFace(Face face) {
-    const HMODULE module = ::GetModuleHandleA(nullptr);
-    const HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(ResourceOf(face)),
-                                        MAKEINTRESOURCEA(10)); // RT_RCDATA
+    const HMODULE module = ::GetModuleHandleW(nullptr);
+    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(ResourceOf(face)),
+                                        MAKEINTRESOURCEW(10)); // RT_RCDATA
     if (found == nullptr) {
         throw std::runtime_error("face picture missing");
     }

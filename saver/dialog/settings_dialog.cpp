@@ -22,8 +22,8 @@ namespace {
 
 // A picture kept as a resource of the program; an empty picture when it is missing.
 Picture ResourcePicture(int id) {
-    const HMODULE module = ::GetModuleHandleA(nullptr);
-    const HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));
+    const HMODULE module = ::GetModuleHandleW(nullptr);
+    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));
     if (found == nullptr) {
         return Picture{};
     }
@@ -41,7 +41,7 @@ Picture ResourcePicture(int id) {
 
 HCURSOR HandPointer() {
     // Shared from the program's resources: the system frees it with the program.
-    return ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_DIALOG_HAND));
+    return ::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_DIALOG_HAND));
 }
 
 // One line per pixel row in the colour of that row; kept in the persistent image.

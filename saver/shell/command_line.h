@@ -9,7 +9,7 @@
 
 namespace lumo {
 
-// The argument text of a full process command line (as GetCommandLineA gives it): the program's
+// The argument text of a full process command line in code page 932: the program's
 // name, quoted or not, and the blanks after it are dropped; the rest is kept whole, unsplit.
 std::string ArgumentsOf(std::string_view fullCommandLine);
 

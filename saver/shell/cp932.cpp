@@ -29,23 +29,6 @@ std::string UpperAscii(std::string_view text) {
     return out;
 }
 
-std::size_t FindLastChar(std::string_view text, char c) {
-    std::size_t found = std::string_view::npos;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        if (IsLeadByte(b) && i + 1 < text.size()) {
-            i += 2;
-            continue;
-        }
-        if (text[i] == c) {
-            found = i;
-        }
-        ++i;
-    }
-    return found;
-}
-
 std::string_view LastChars(std::string_view text, std::size_t count) {
     const auto chars = Characters(text);
     if (chars.size() <= count) {

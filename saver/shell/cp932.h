@@ -1,8 +1,8 @@
 #pragma once
-// Characters of a code page 932 (Shift_JIS) string. The saver's strings reach it as ANSI bytes,
-// but its rules speak of characters: the mode letter at position 2, the last three characters
-// of a file name, the last backslash of a path. A trail byte can look like '\\', 'W' or 'A', so
-// positions must be counted in characters, never in bytes.
+// Characters of a code page 932 (Shift_JIS) string. The command line reaches the saver's rules
+// as code page 932 bytes, but they speak of characters: the mode letter at position 2, the window
+// number from position 4. A trail byte can look like '\\', 'W' or 'A', so positions must be
+// counted in characters, never in bytes.
 
 #include <cstddef>
 #include <string>
@@ -22,9 +22,6 @@ std::vector<std::string_view> Characters(std::string_view text);
 
 // Upper-cases the ASCII letters; every other character stays as it is.
 std::string UpperAscii(std::string_view text);
-
-// Byte offset of the last character equal to `c` (ASCII), or npos.
-std::size_t FindLastChar(std::string_view text, char c);
 
 // The last `count` characters (all of them when the text is shorter).
 std::string_view LastChars(std::string_view text, std::size_t count);

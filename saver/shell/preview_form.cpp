@@ -14,8 +14,9 @@ namespace {
 // A JPEG still kept among the program's resources; an empty picture when it is missing or
 // cannot be decoded (the black background shows instead).
 Picture StillFromResource(int id) {
-    const HMODULE module = ::GetModuleHandleA(nullptr);
-    const HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(id), RT_RCDATA);
+    const HMODULE module = ::GetModuleHandleW(nullptr);
+    const HRSRC found =
+        ::FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RT_RCDATA
     if (found == nullptr) {
         return {};
     }
@@ -97,8 +98,8 @@ void Lumovane_R::LoadForm() {
 }
 
 void Lumovane_R::AddChildStyle() {
-    const LONG style = ::GetWindowLongA(Hwnd(), GWL_STYLE);
-    ApiResult = ::SetWindowLongA(Hwnd(), GWL_STYLE, style | static_cast<LONG>(WS_CHILD));
+    const LONG style = ::GetWindowLongW(Hwnd(), GWL_STYLE);
+    ApiResult = ::SetWindowLongW(Hwnd(), GWL_STYLE, style | static_cast<LONG>(WS_CHILD));
 }
 
 void Lumovane_R::SetParent(std::int32_t parentWindow) {

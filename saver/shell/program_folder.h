@@ -10,8 +10,6 @@ namespace lumo {
 // The folder of a module path without a trailing backslash, except that a drive root keeps it
 // ("C:\x.scr" gives "C:\"). A path without a backslash gives "".
 std::wstring ProgramFolderOf(std::wstring_view modulePath);
-// The same for a code page 932 path.
-std::string ProgramFolderOf(std::string_view modulePath);
 
 // folder + "\" + name, without doubling the backslash when the folder is a drive root. `name`
 // is one of the program's own file names in code page 932.

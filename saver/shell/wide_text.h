@@ -18,4 +18,8 @@ std::wstring FromCp932(std::string_view text);
 // substitutes: "é" is not "e").
 std::optional<std::string> ToCp932(std::wstring_view text);
 
+// The code page 932 form of a text in which each character that has none is one '?', as the
+// system's A functions hand such text to a program.
+std::string ToCp932Replacing(std::wstring_view text);
+
 } // namespace lumo

@@ -73,4 +73,15 @@ std::optional<std::string> ToCp932(std::wstring_view text) {
     return bytes;
 }
 
+std::string ToCp932Replacing(std::wstring_view text) {
+    Converter converter("CP932", "WCHAR_T");
+    std::string bytes;
+    converter.Run(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t),
+                  sizeof(wchar_t), bytes, [](std::string& out) {
+                      out.push_back('?');
+                      return true;
+                  });
+    return bytes;
+}
+
 } // namespace lumo

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Choosing "音楽CD" with a right or a left press (on its label or its mark) marks it and enables
 # the track box; a typed track of 3.5 and "設定" write the three code page 932 keys in order
-# with the kind 1, the track 4 and the (empty) path, and the window and the program end.
+# with the kind 1, the track 4 and the (empty) path, and the window and the program end. The
+# captions are read from the controls and the file's bytes are the same on an English system.
+# code-pages: 932 1252
 set -euo pipefail
 source "$(dirname "$0")/saver_lib.sh"
 source "$(dirname "$0")/dialog_lib.sh"

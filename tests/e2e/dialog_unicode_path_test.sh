@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # A music path that code page 932 cannot express (C:\Música\Café ♪ 夜.mp3): chosen in the file
 # chooser and saved with "設定", it makes the settings file UTF-16 with a byte order mark that
-# holds it whole; the window opens with it again (its kind stays 2, which needs the file found)
-# and "設定" keeps it. (The path label's own text waits for the labels' UTF-16 captions.)
+# holds it whole; the window opens with it again, the path label showing it whole (its kind
+# stays 2, which needs the file found), and "設定" keeps it. On a Japanese system and on an
+# English one alike.
+# code-pages: 932 1252
 set -euo pipefail
 source "$(dirname "$0")/saver_lib.sh"
 source "$(dirname "$0")/dialog_lib.sh"
@@ -40,6 +42,9 @@ expect_saved "chosen and saved"
 
 open_dialog
 [ "$(marked_kinds)" = 2 ] || fail "reopened: marked '$(marked_kinds)': the path was not found"
+[ -n "$(control_rect LumoLabel "$music")" ] ||
+    fail "reopened: the path label does not show the path: $(cut -f1-2 "$WORK/controls" | tr '\n' '|')"
+echo "reopened: the path label shows it"
 click_button "$SAVE_BUTTON"
 wait_saver_exit 50 || fail "reopened: the program went on after 設定"
 expect_saved "reopened and saved again"

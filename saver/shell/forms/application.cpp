@@ -2,18 +2,14 @@
 
 #include "command_line.h"
 #include "form.h"
-#include "program_folder.h"
 #include "twips.h"
 #include "wide_text.h"
-#include "win32_handles.h"
-
-#include <vector>
 
 namespace lumo::app {
 
 namespace {
 MousePointer g_pointer = MousePointer::Default;
-}
+} // namespace
 
 void RunMessageLoop() {
     MSG msg;
@@ -31,23 +27,11 @@ void EndProgram() {
 }
 
 std::string CommandLine() {
-    const char* full = ::GetCommandLineA();
-    return ArgumentsOf(full != nullptr ? full : "");
-}
-
-std::string ProgramFolder() {
-    std::vector<char> buffer(MAX_PATH);
-    for (;;) {
-        const DWORD n =
-            ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (n == 0) {
-            return {};
-        }
-        if (n < buffer.size()) {
-            return ProgramFolderOf(std::string_view(buffer.data(), n));
-        }
-        buffer.resize(buffer.size() * 2); // the name was cut: try a larger buffer
-    }
+    // The mode-letter rules count code page 932 characters, so the line is converted with 932
+    // itself: the A line of a system of another code page (1252, or UTF-8 under 65001) would be
+    // miscounted, its bytes read as lead and trail bytes.
+    const wchar_t* full = ::GetCommandLineW();
+    return ArgumentsOf(ToCp932Replacing(full != nullptr ? full : L""));
 }
 
 double ScreenWidthTwips() {
@@ -56,30 +40,6 @@ double ScreenWidthTwips() {
 
 double ScreenHeightTwips() {
     return static_cast<double>(PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN)));
-}
-
-bool StartProgram(const std::string& path) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION process{};
-    // Quoted, so that a folder with blanks names the program and not its first word.
-    std::string commandLine = "\"" + path + "\"";
-    const BOOL ok = ::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                     nullptr, nullptr, &startup, &process);
-    if (!ok) {
-        return false;
-    }
-    // Nothing is waited for or kept: the renderer lives on by itself.
-    win::KernelHandle processHandle(process.hProcess);
-    win::KernelHandle threadHandle(process.hThread);
-    return true;
-}
-
-void MessageBoxOk(const char* text, const char* caption) {
-    ::MessageBoxW(nullptr, FromCp932(text).c_str(), FromCp932(caption).c_str(),
-                  MB_OK | MB_SETFOREGROUND);
 }
 
 void SetMousePointer(MousePointer pointer) {

@@ -1,7 +1,6 @@
 #pragma once
 // Program-wide services of the form runtime: the message loop, the program's end, the command
-// line and folder, the screen size, starting another program, the message box and the
-// application-wide mouse pointer.
+// line, the screen size and the application-wide mouse pointer.
 
 #include <windows.h>
 
@@ -15,22 +14,13 @@ void RunMessageLoop();
 // Stops the process at once: no further event of any form runs.
 [[noreturn]] void EndProgram();
 
-// The argument text after the program's name, unsplit.
+// The argument text after the program's name, unsplit, in code page 932 whatever the system's
+// code page; a character with no code page 932 form is one '?'.
 std::string CommandLine();
-
-// The folder of the running program (code page 932), a drive root with its backslash.
-std::string ProgramFolder();
 
 // The primary screen in twips (15 to the pixel).
 double ScreenWidthTwips();
 double ScreenHeightTwips();
-
-// Starts a program by path with a normal window that takes the focus, without arguments, and
-// returns at once. False when it could not be started.
-bool StartProgram(const std::string& path);
-
-// A modal message box with an OK button; returns when it has been closed.
-void MessageBoxOk(const char* text, const char* caption);
 
 enum class MousePointer { Default, Wait };
 void SetMousePointer(MousePointer pointer);

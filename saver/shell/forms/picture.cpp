@@ -36,8 +36,8 @@ template <class T> class ComRef {
     T* p_ = nullptr;
 };
 
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
-    win::KernelHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+std::vector<std::uint8_t> ReadWholeFile(const std::wstring& path) {
+    win::KernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         throw std::runtime_error("picture file not found");
@@ -62,7 +62,7 @@ int HimetricToPixels(OLE_XSIZE_HIMETRIC himetric) {
 
 } // namespace
 
-Picture Picture::Load(const std::string& path) {
+Picture Picture::Load(const std::wstring& path) {
     const auto bytes = ReadWholeFile(path);
     return FromBytes(bytes.data(), bytes.size());
 }

@@ -17,10 +17,10 @@ class Picture {
   public:
     Picture() = default;
 
-    // Decodes a picture file (BMP, JPEG, GIF, icon), path in code page 932, or the bytes of
-    // one. Throws std::runtime_error when the file cannot be read or is no picture, as loading
-    // a picture raises a run-time error.
-    static Picture Load(const std::string& path);
+    // Decodes a picture file (BMP, JPEG, GIF, icon) or the bytes of one. Throws
+    // std::runtime_error when the file cannot be read or is no picture, as loading a picture
+    // raises a run-time error.
+    static Picture Load(const std::wstring& path);
     static Picture FromBytes(const void* data, std::size_t size);
 
     bool Empty() const { return bitmap_ == nullptr; }

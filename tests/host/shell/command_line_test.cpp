@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "wide_text.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,17 @@ TEST(ModeLetter, CountsWideCharactersAsOne) {
     EXPECT_EQ(ModeLetter("\x82\x60s"), "S");        // "Ａs": second character is s
     EXPECT_EQ(ModeLetter("/\x82\x72"), "\x82\x72"); // "/Ｓ": a wide S is not the mode S
     EXPECT_EQ(ModeLetter("\x83\x5C"), "");          // one wide character only
+}
+
+TEST(ModeLetter, ReadsAUnicodeCommandLineAsOneCharacterForEachWithoutACodePage932Form) {
+    // The line is UTF-16: a character code page 932 has no form for is one '?', so the
+    // positions after it hold, and a program folder in any script is dropped whole.
+    const std::string arguments = ArgumentsOf(
+        ToCp932Replacing(L"\"C:\\Jos\u00e9\\\u30EB\u30E2.scr\" \u00e9s \u00fc\u00fc 12"));
+    EXPECT_EQ(arguments, "?s ?? 12");
+    EXPECT_EQ(ModeLetter(arguments), "S");
+    EXPECT_EQ(ParentWindowHandle(arguments), 0); // position 4 is the second '?'
+    EXPECT_EQ(ParentWindowHandle(ArgumentsOf(ToCp932Replacing(L"x.scr /p\u00fc12"))), 12);
 }
 
 TEST(ParentWindowHandle, ReadsTheDecimalNumberFromPositionFour) {

@@ -8,24 +8,21 @@
 namespace lumo {
 namespace {
 
-// "ソ" is 83 5C and "表" is 95 5C in code page 932: their trail byte is a backslash.
-constexpr char kSo[] = "\x83\x5C";
-
 TEST(ProgramFolderOf, DropsTheFileNameAndItsBackslash) {
-    EXPECT_EQ(ProgramFolderOf("C:\\Windows\\System32\\x.scr"), "C:\\Windows\\System32");
-    EXPECT_EQ(ProgramFolderOf("\\\\server\\share\\x.scr"), "\\\\server\\share");
-    EXPECT_EQ(ProgramFolderOf("x.scr"), "");
+    EXPECT_EQ(ProgramFolderOf(L"C:\\Windows\\System32\\x.scr"), L"C:\\Windows\\System32");
+    EXPECT_EQ(ProgramFolderOf(L"\\\\server\\share\\x.scr"), L"\\\\server\\share");
+    EXPECT_EQ(ProgramFolderOf(L"x.scr"), L"");
 }
 
 TEST(ProgramFolderOf, KeepsTheBackslashOfADriveRoot) {
-    EXPECT_EQ(ProgramFolderOf("C:\\x.scr"), "C:\\");
+    EXPECT_EQ(ProgramFolderOf(L"C:\\x.scr"), L"C:\\");
 }
 
-TEST(ProgramFolderOf, IsNotFooledByATrailByteThatLooksLikeABackslash) {
-    const std::string folder = std::string("C:\\") + kSo + "ft";
-    EXPECT_EQ(ProgramFolderOf(folder + "\\x.scr"), folder);
-    // A name ending in ソ: its 5C byte is not a separator.
-    EXPECT_EQ(ProgramFolderOf(std::string("C:\\a\\") + kSo), "C:\\a");
+TEST(ProgramFolderOf, IsNotFooledByANameWhoseCodePage932TrailByteIsABackslash) {
+    // "ソ" is 83 5C in code page 932: the path is UTF-16, so no byte of it is a separator.
+    const std::wstring folder = L"C:\\\u30BDft";
+    EXPECT_EQ(ProgramFolderOf(folder + L"\\x.scr"), folder);
+    EXPECT_EQ(ProgramFolderOf(L"C:\\a\\\u30BD"), L"C:\\a");
 }
 
 TEST(JoinPath, AddsOneBackslash) {

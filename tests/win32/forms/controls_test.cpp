@@ -41,8 +41,9 @@ ControlDesign At(int x, int y, int width, int height, int index = -1) {
 class GraphicsForm final : public Form {
   public:
     GraphicsForm()
-        : Form(Design()), Mark(*this, {At(160, 10, 20, 20), Picture::Load(LUMO_TEST_BMP), false}),
-          Wide(*this, {At(190, 10, 30, 12), Picture::Load(LUMO_TEST_BMP), true}),
+        : Form(Design()),
+          Mark(*this, {At(160, 10, 20, 20), Picture::Load(L"" LUMO_TEST_BMP), false}),
+          Wide(*this, {At(190, 10, 30, 12), Picture::Load(L"" LUMO_TEST_BMP), true}),
           Box(*this, {At(160, 40, 40, 30), kRed, 2, FillStyle::Solid, kYellow, std::nullopt}),
           Across(*this, {T(160), T(80), T(230), T(80), kMagenta, 1, true, -1}),
           Solid(*this, LabelOver(At(180, 50, 10, 10), kLabelGreen)),
@@ -63,7 +64,7 @@ class GraphicsForm final : public Form {
         design.clientWidth = T(240);
         design.clientHeight = T(140);
         design.backColour = kBack;
-        design.picture = Picture::Load(LUMO_TEST_JPEG);
+        design.picture = Picture::Load(L"" LUMO_TEST_JPEG);
         return design;
     }
     static LabelDesign LabelOver(ControlDesign at, std::optional<COLORREF> back) {

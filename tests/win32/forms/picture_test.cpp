@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace lumo {
@@ -15,7 +16,7 @@ namespace {
 // Made by the build with ImageMagick: 152 x 112, left half red, right half blue.
 constexpr char kStill[] = LUMO_TEST_JPEG;
 // 8 x 6, 24-bit, green.
-constexpr char kMark[] = LUMO_TEST_BMP;
+constexpr wchar_t kMark[] = L"" LUMO_TEST_BMP;
 
 std::vector<char> BytesOf(const char* path) {
     std::ifstream file(path, std::ios::binary);
@@ -32,7 +33,7 @@ COLORREF PixelOf(const Picture& picture, int x, int y) {
 }
 
 TEST(Picture, DecodesAJpegFileAtItsPixelSize) {
-    const Picture still = Picture::Load(kStill);
+    const Picture still = Picture::Load(L"" LUMO_TEST_JPEG);
     ASSERT_FALSE(still.Empty());
     EXPECT_EQ(still.WidthPixels(), 152);
     EXPECT_EQ(still.HeightPixels(), 112);
@@ -53,8 +54,19 @@ TEST(Picture, DecodesBytesInMemoryAndBitmaps) {
     EXPECT_EQ(PixelOf(mark, 7, 5), RGB(0, 255, 0)); // a bitmap is exact
 }
 
+TEST(Picture, LoadsAFileWhosePathCodePage932CannotExpress) {
+    wchar_t temp[MAX_PATH] = {};
+    ASSERT_GT(::GetTempPathW(MAX_PATH, temp), 0u);
+    const std::wstring path = std::wstring(temp) + L"Caf\u00e9 \u266a \u591c.bmp";
+    ASSERT_TRUE(::CopyFileW(kMark, path.c_str(), FALSE));
+    Picture mark;
+    EXPECT_NO_THROW(mark = Picture::Load(path));
+    ::DeleteFileW(path.c_str());
+    EXPECT_EQ(mark.WidthPixels(), 8);
+}
+
 TEST(Picture, RefusesWhatIsNoPicture) {
-    EXPECT_THROW(Picture::Load("Z:/no/such/picture.jpg"), std::runtime_error);
+    EXPECT_THROW(Picture::Load(L"Z:/no/such/picture.jpg"), std::runtime_error);
     const char text[] = "this is not a picture at all";
     EXPECT_THROW(Picture::FromBytes(text, sizeof text), std::runtime_error);
     EXPECT_THROW(Picture::FromBytes(text, 0), std::runtime_error);

@@ -17,8 +17,8 @@ using namespace std::chrono_literals;
 
 // The still of Img_Prev decoded by ImageMagick at build time (at its size and scaled to
 // 320 x 240): a reference that does not come from the system's JPEG decoder.
-constexpr char kStillReference[] = LUMO_PREVIEW_STILL_BMP;
-constexpr char kScaledReference[] = LUMO_PREVIEW_SCALED_BMP;
+constexpr wchar_t kStillReference[] = L"" LUMO_PREVIEW_STILL_BMP;
+constexpr wchar_t kScaledReference[] = L"" LUMO_PREVIEW_SCALED_BMP;
 
 constexpr COLORREF kHostColour = RGB(255, 0, 255);
 
