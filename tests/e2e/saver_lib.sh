@@ -22,6 +22,16 @@ fail() {
 
 probe() { wine "$LUMO_PROBE" "$@"; }
 
+# The code page the bench's LANG asks for (see scripts/wine-env.sh), and a check that Wine runs
+# it: without the glibc locale Wine falls back to 1252 without a word.
+CODE_PAGE=932
+case "${LANG:-}" in en_US*) CODE_PAGE=1252 ;; esac
+expect_code_page() {
+    local acp
+    acp=$(probe acp | tr -d '\r')
+    [ "$acp" = "$CODE_PAGE" ] || fail "Wine runs code page $acp, not $CODE_PAGE (LANG=$LANG)"
+}
+
 install_saver() { # [--without-renderer]
     mkdir -p "$SAVER_DIR"
     cp "$LUMO_DIST/$SAVER_EXE" "$SAVER_DIR/"
