@@ -1,6 +1,6 @@
 #pragma once
-// The music player's door to winmm: mciSendStringA, mciGetErrorStringA, waveOutGetNumDevs and
-// PlaySoundA, all with ANSI strings.
+// The music player's door to winmm: mciSendStringW, mciGetErrorStringW, waveOutGetNumDevs and
+// PlaySoundW, all with UTF-16 strings.
 
 #include "music_device.h"
 

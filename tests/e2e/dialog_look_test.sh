@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # /c with no settings file: the settings window opens at one third of the free height with its
-# shaded background, its captions drawn, "なし" marked and the track box and "..." disabled.
-# A screenshot of it is kept as a test artifact.
+# shaded background, its captions drawn, "なし" marked and the track box and "..." disabled, on
+# a Japanese system and on an English one alike. A screenshot of it is kept as a test artifact
+# (with the code page in its name when that is not 932).
+# code-pages: 932 1252
 set -euo pipefail
 source "$(dirname "$0")/saver_lib.sh"
 source "$(dirname "$0")/dialog_lib.sh"
 
+expect_code_page
 install_saver
 rm -f "$INI"
 open_dialog
 screenshot
 mkdir -p "$ARTIFACTS"
 read -r wx wy ww wh _ < <(probe window-info "$DIALOG_TITLE" | tr -d '\r')
-convert "$SHOT" -crop "${ww}x${wh}+${wx}+${wy}" +repage "$ARTIFACTS/settings-dialog.png"
-echo "screenshot: $ARTIFACTS/settings-dialog.png"
+picture=$ARTIFACTS/settings-dialog$([ "$CODE_PAGE" = 932 ] || echo "-cp$CODE_PAGE").png
+convert "$SHOT" -crop "${ww}x${wh}+${wx}+${wy}" +repage "$picture"
+echo "screenshot: $picture"
 
 # Place: centred across, one third of the free height from the top.
 read -r sw sh < <(tr x ' ' <<<"$SCREEN")

@@ -8,6 +8,7 @@ set -euo pipefail
 source "$(dirname "$0")/saver_lib.sh"
 source "$(dirname "$0")/dialog_lib.sh"
 
+expect_code_page
 install_saver
 rm -f "$INI"
 open_dialog

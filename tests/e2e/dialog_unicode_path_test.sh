@@ -10,6 +10,7 @@ source "$(dirname "$0")/saver_lib.sh"
 source "$(dirname "$0")/dialog_lib.sh"
 
 music='C:\Música\Café ♪ 夜.mp3'
+expect_code_page
 install_saver
 mkdir -p "$WINEPREFIX/drive_c/Música"
 sox -n -r 44100 -c 2 "$WORK/tone.wav" synth 0.5 sine 440
