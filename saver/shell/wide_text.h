@@ -18,8 +18,8 @@ std::wstring FromCp932(std::string_view text);
 // substitutes: "é" is not "e").
 std::optional<std::string> ToCp932(std::wstring_view text);
 
-// The code page 932 form of a text in which each character that has none is one '?', as the
-// system's A functions hand such text to a program.
+// The code page 932 form of a text in which each character that has none becomes one '?' (again
+// no best-fit substitutes), so that counting characters still finds the same positions.
 std::string ToCp932Replacing(std::wstring_view text);
 
 } // namespace lumo
