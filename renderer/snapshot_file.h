@@ -18,8 +18,8 @@ class FileSource final : public ByteSource {
     win::KernelHandle file_;
 };
 
-// Opens the file named in code page 932 (read access, shared reading, existing only, sequential
-// scan) and reads it. A file that cannot be opened comes back as a short file header.
+// Opens the file (read access, shared reading, existing only, sequential scan) and reads it.
+// A file that cannot be opened comes back as a short file header.
 SnapshotImage ReadSnapshotFile(const char* path);
 
 } // namespace lumo
