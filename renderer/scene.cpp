@@ -1,5 +1,6 @@
 #include "scene.h"
 
+#include "picture_quad.h"
 #include "star_field.h"
 #include "texture.h"
 
@@ -29,16 +30,7 @@ void DrawStar(int i, float frameSeconds) {
     glRotatef(s.angle[i], 0.0f, 1.0f, 0.0f);
     glRotatef(s.angle[i], 0.0f, 0.0f, 1.0f);
     glColor3f(b * s.red[i], b * s.green[i], b * s.blue[i]);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(-1.0f, -1.0f, 0.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(1.0f, -1.0f, 0.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(1.0f, 1.0f, 0.0f);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(-1.0f, 1.0f, 0.0f);
-    glEnd();
+    DrawPictureQuad();
     // After the quad, so each frame shows the scale from before its own advance.
     AdvanceStar(s, i, frameSeconds);
     glPopMatrix();

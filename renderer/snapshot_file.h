@@ -49,8 +49,9 @@ class FileSource final : public ByteSource {
     UniqueHandle file_;
 };
 
-// Opens the file (read access, shared reading, existing only, sequential scan) and reads it.
-// A file that cannot be opened comes back as a short file header.
+// Opens the file (read access, shared reading, existing only, sequential scan) by its wide name,
+// the path being in the system's code page, and reads it. A file that cannot be opened, or a
+// name that does not convert, comes back as a short file header.
 SnapshotImage ReadSnapshotFile(const char* path);
 
 } // namespace lumo

@@ -2,9 +2,9 @@
 
 #include "bench_hooks.h"
 #include "snapshot_file.h"
+#include "texture_pyramid.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 namespace lumo {
 
@@ -41,7 +41,7 @@ bool Texture::LoadBmp(const char* path) {
     Create(path);
 
     const double readStart = bench::Now();
-    const SnapshotImage image = ReadSnapshotFile(path);
+    SnapshotImage image = ReadSnapshotFile(path);
     bench::OnSnapshotRead(bench::Now() - readStart);
     if (image.headersRead) {
         width_ = image.layout.width;
@@ -56,9 +56,22 @@ bool Texture::LoadBmp(const char* path) {
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-    const int built = gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width_, height_, GL_BGR_EXT,
-                                        GL_UNSIGNED_BYTE, image.pixels.get());
-    bench::OnTextureBuilt(bench::Now() - buildStart, built == 0);
+    GLint maxSide = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
+    // The levels start from the buffer the file was read into. A top-down file (negative
+    // height) gives no levels, so the texture stays without an image.
+    const TexturePyramid pyramid = TexturePyramid::Build(
+        PictureView{image.pixels.get(), width_, height_, image.layout.stride}, maxSide);
+    // The levels are packed tight, and a 1- or 2-texel row is not a multiple of four bytes.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    for (std::size_t i = 0; i < pyramid.levelCount(); ++i) {
+        const PyramidLevel& level = pyramid.level(i);
+        glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(i), 3, level.width, level.height, 0,
+                     GL_BGR_EXT, GL_UNSIGNED_BYTE, level.texels);
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    bench::OnTextureBuilt(bench::Now() - buildStart, !pyramid.empty());
+    bench::KeepPicture(image.pixels, width_, height_);
     return true;
 }
 
