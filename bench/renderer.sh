@@ -1,22 +1,24 @@
 #!/usr/bin/env bash
-# Renderer benchmark: runs the measuring build of the renderer and the floor program (same
-# window and loop, clear and swap only) for about ten seconds each at 1280x720, 1920x1080 and
-# 3840x2160, each size in its own Wine bench, and prints every figure with its ratio to the floor
-# measured in the same run.
+# Renderer benchmark: runs the measuring build of the renderer and two floor programs with the
+# same window and loop (the same-work floor: a screen-sized picture made in memory, mipmapped by
+# the system's builder, six textured quads blended each frame; the clear-only floor: clear and
+# swap) for about ten seconds each at 1280x720, 1920x1080 and 3840x2160, each size in its own
+# Wine bench. Prints every figure with its ratios to both floors measured in the same run, the
+# first frame part by part, and one "summary" line per size for programs to read.
 #
-#   bench/renderer.sh [seconds]      (needs the cross build: renderer_bench, renderer_floor)
+#   bench/renderer.sh [seconds]
 #
-# LUMO_RENDERER_BUILD: the cross build folder (default build/renderer-win).
+# Builds what it needs in the cross build the README's commands make (build/win; another one
+# with LUMO_RENDERER_BUILD).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${LUMO_RENDERER_BUILD:-$root/build/renderer-win}
+build=${LUMO_RENDERER_BUILD:-$root/build/win}
 seconds=${1:-10}
+programs=(renderer_bench renderer_same_work renderer_floor)
 
 if [ "${LUMO_BENCH_INNER:-}" != 1 ]; then
-    for program in renderer_bench renderer_floor; do
-        [ -f "$build/renderer/$program.exe" ] ||
-            { echo "missing $build/renderer/$program.exe: build the cross build first" >&2; exit 1; }
-    done
+    [ -f "$build/build.ninja" ] || bash "$root/scripts/build.sh" >/dev/null
+    cmake --build "$build" --target "${programs[@]}" >/dev/null
     echo "renderer benchmark, ${seconds} s per run, $(date -u +%Y-%m-%dT%H:%MZ), $(nproc) cores"
     for size in 1280x720 1920x1080 3840x2160; do
         LUMO_BENCH_INNER=1 LUMO_RENDERER_BUILD=$build \
@@ -31,8 +33,8 @@ snapshot="$WINEPREFIX/drive_c/v_olka/Lumovane.bmp"
 mkdir -p "$(dirname "$snapshot")"
 convert -size "$LUMO_SCREEN" -seed 7 plasma:fractal -type TrueColor BMP3:"$snapshot"
 
-run() { # program report
-    local program=$1 report=$2 pid window=""
+run() { # program report [seconds]
+    local program=$1 report=$2 pid window="" length=${3:-$seconds}
     (cd "$build/renderer" && LUMO_BENCH_REPORT="Z:${report//\//\\}" exec wine "./$program.exe") &
     pid=$!
     for _ in $(seq 300); do
@@ -41,30 +43,62 @@ run() { # program report
         sleep 0.1
     done
     [ -n "$window" ] || { echo "$program: no window" >&2; kill "$pid"; return 1; }
-    sleep "$seconds"
+    sleep "$length"
     xdotool windowfocus "$window" 2>/dev/null || true
     xdotool key Escape
     wait "$pid" || true
     [ -s "$report" ] || { echo "$program: no report" >&2; return 1; }
 }
 
-run renderer_bench "$work/scene.txt"
-run renderer_floor "$work/floor.txt"
+scene=$work/scene.txt same=$work/same-work.txt floor=$work/floor.txt
+# Wine's first window in a fresh prefix costs most of a second (its desktop process, the X11
+# driver, the GL libraries from disk); a short run pays it here, not whichever program is first.
+run renderer_floor "$work/warm-up.txt" 1
+run renderer_bench "$scene"
+run renderer_same_work "$same"
+run renderer_floor "$floor"
 
-# A figure the program did not measure (the floor loads no picture) is written as negative.
+# A figure the program did not measure (the clear-only floor loads no picture) is negative.
 figure() { awk -v k="$1" '$1 == k { print ($2 < 0 ? "-" : $2) }' "$2"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a != "-" && b != "-" && b > 0) printf "%.2f", a / b; else print "-" }'; }
+row() { # name scene same floor
+    printf '%-26s %10s %10s %10s %9s %9s\n' "$1" "$2" "$3" "$4" "$(ratio "$2" "$3")" "$(ratio "$2" "$4")"
+}
+header() { printf '%-26s %10s %10s %10s %9s %9s\n' "$1" scene same-work clear /same /clear; }
+
+# The first frame part by part, in milliseconds from process creation to its swap.
+parts() { # report -> "process window context scene_setup read build draw swap"
+    awk '{ v[$1] = $2 } END {
+        read = v["snapshot_read_ms"] < 0 ? 0 : v["snapshot_read_ms"]
+        build = v["texture_build_ms"] < 0 ? 0 : v["texture_build_ms"]
+        entry = v["process_age_at_entry_ms"]
+        printf "%.1f %.1f %.1f %.1f %.1f %.1f %.1f %.1f\n", entry,
+            (v["at_window_begins_ms"] - entry) + (v["at_window_shown_ms"] - v["at_context_made_ms"]),
+            v["at_context_made_ms"] - v["at_window_begins_ms"],
+            v["at_scene_ready_ms"] - v["at_window_shown_ms"] - read - build, read, build,
+            v["at_frame_issued_ms"] - v["at_scene_ready_ms"],
+            v["first_frame_ms"] - v["at_frame_issued_ms"] }' "$1"
+}
 
 echo
-echo "== $LUMO_SCREEN (textured: $(figure textured "$work/scene.txt"))"
-printf '%-34s %12s %12s %8s\n' figure scene floor ratio
-for key in first_frame_ms first_visible_frame_ms frame_median_ms frame_p99_ms; do
-    s=$(figure "$key" "$work/scene.txt")
-    f=$(figure "$key" "$work/floor.txt")
-    printf '%-34s %12s %12s %8s\n' "$key" "$s" "$f" "$(ratio "$s" "$f")"
+echo "== $LUMO_SCREEN (textured: scene $(figure textured "$scene"), same-work $(figure textured "$same"))"
+header figure
+for key in first_frame_ms first_visible_frame_ms frame_median_ms frame_p99_ms \
+    snapshot_read_ms texture_build_ms system_builder_ms frames; do
+    row "$key" "$(figure "$key" "$scene")" "$(figure "$key" "$same")" "$(figure "$key" "$floor")"
 done
-for key in snapshot_read_ms texture_build_ms process_age_at_entry_ms frames; do
-    s=$(figure "$key" "$work/scene.txt")
-    f=$(figure "$key" "$work/floor.txt")
-    printf '%-34s %12s %12s %8s\n' "$key" "$s" "$f" "$(ratio "$s" "$f")"
+echo
+echo "first frame, part by part (ms; same-work: picture made in memory, built by the system)"
+header part
+read -ra s < <(parts "$scene")
+read -ra m < <(parts "$same")
+read -ra f < <(parts "$floor")
+names=(process_start window context scene_setup snapshot_read texture_build first_draw first_swap)
+for i in "${!names[@]}"; do
+    row "${names[$i]}" "${s[$i]}" "${m[$i]}" "${f[$i]}"
 done
+awk -v size="$LUMO_SCREEN" -v first="$(figure first_frame_ms "$scene")" \
+    -v same="$(figure first_frame_ms "$same")" -v built="$(figure texture_build_ms "$scene")" \
+    -v builder="$(figure system_builder_ms "$scene")" 'BEGIN {
+    printf "summary %s first_frame_ms=%.0f same_work_floor_ms=%.0f texture_build_ms=%.0f system_builder_ms=%.0f\n",
+        size, first, same, built, builder }'

@@ -30,7 +30,8 @@ struct Record {
     double firstFrame = -1.0;   // seconds from process creation
     double visibleFrame = -1.0; // the second frame: the first on which stars shine
     std::array<double, static_cast<std::size_t>(Step::Count)> steps{}; // from process creation
-    std::unique_ptr<std::uint8_t[]> picture;
+    std::shared_ptr<const void> pictureStorage;
+    const std::uint8_t* picture = nullptr;
     std::int32_t pictureWidth = 0;
     std::int32_t pictureHeight = 0;
     double systemBuilder = -1.0;
@@ -85,7 +86,7 @@ namespace {
 // The system's builder as the loader used it: 4-byte row alignment, padded rows. The texture
 // bound before is bound again afterwards.
 void TimeSystemBuilder() {
-    if (!record.picture) {
+    if (record.picture == nullptr) {
         return;
     }
     GLint bound = 0;
@@ -96,11 +97,12 @@ void TimeSystemBuilder() {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     const double start = Now();
     gluBuild2DMipmaps(GL_TEXTURE_2D, 3, record.pictureWidth, record.pictureHeight, GL_BGR_EXT,
-                      GL_UNSIGNED_BYTE, record.picture.get());
+                      GL_UNSIGNED_BYTE, record.picture);
     record.systemBuilder = Now() - start;
     glDeleteTextures(1, &scratch);
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
-    record.picture.reset();
+    record.picture = nullptr;
+    record.pictureStorage.reset();
 }
 
 } // namespace
@@ -112,8 +114,10 @@ void Mark(Step step) {
     }
 }
 
-void KeepPicture(std::unique_ptr<std::uint8_t[]>& pixels, std::int32_t width, std::int32_t height) {
-    record.picture = std::move(pixels);
+void KeepPicture(std::shared_ptr<const void> storage, const std::uint8_t* pixels,
+                 std::int32_t width, std::int32_t height) {
+    record.pictureStorage = std::move(storage);
+    record.picture = pixels;
     record.pictureWidth = width;
     record.pictureHeight = height;
 }

@@ -70,7 +70,7 @@ bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight) {
 void DrawFrame(float) {
     glClear(GL_COLOR_BUFFER_BIT);
     for (int i = 0; i < kQuads; ++i) {
-        const float scale = 0.6f + 0.3f * static_cast<float>(i);
+        const float scale = 0.4f + 0.2f * static_cast<float>(i);
         glPushMatrix();
         glScalef(scale, scale, scale);
         glRotatef(15.0f * static_cast<float>(i), 1.0f, 1.0f, 1.0f);

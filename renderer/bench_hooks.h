@@ -23,8 +23,9 @@ void OnEntry();
 void Mark(Step step);
 void OnSnapshotRead(double seconds);
 void OnTextureBuilt(double seconds, bool textured);
-// The benchmark build takes the picture over, to time the system's builder on it later.
-void KeepPicture(std::unique_ptr<std::uint8_t[]>& pixels, std::int32_t width, std::int32_t height);
+// The benchmark build keeps the picture, to time the system's builder on it later.
+void KeepPicture(std::shared_ptr<const void> storage, const std::uint8_t* pixels,
+                 std::int32_t width, std::int32_t height);
 void OnFrameDrawn(float frameSeconds);
 void OnExit();
 double Now(); // seconds on the performance counter
@@ -33,7 +34,8 @@ inline void OnEntry() {}
 inline void Mark(Step) {}
 inline void OnSnapshotRead(double) {}
 inline void OnTextureBuilt(double, bool) {}
-inline void KeepPicture(std::unique_ptr<std::uint8_t[]>&, std::int32_t, std::int32_t) {}
+inline void KeepPicture(std::shared_ptr<const void>, const std::uint8_t*, std::int32_t,
+                        std::int32_t) {}
 inline void OnFrameDrawn(float) {}
 inline void OnExit() {}
 inline double Now() {

@@ -1,24 +1,10 @@
 #include "snapshot_file.h"
 
-#include <algorithm>
+#include <cstdint>
+#include <memory>
 #include <string>
 
 namespace lumo {
-
-std::size_t FileSource::Read(std::uint8_t* destination, std::size_t size) {
-    // ReadFile counts in 32 bits; a pixel block may in principle be larger than one call takes.
-    constexpr std::size_t kChunk = 1u << 30;
-    std::size_t total = 0;
-    while (total < size) {
-        const auto want = static_cast<DWORD>(std::min(kChunk, size - total));
-        DWORD got = 0;
-        if (!ReadFile(file_.get(), destination + total, want, &got, nullptr) || got == 0) {
-            break;
-        }
-        total += got;
-    }
-    return total;
-}
 
 namespace {
 
@@ -43,10 +29,25 @@ SnapshotImage ReadSnapshotFile(const char* path) {
     }
     UniqueHandle file(CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.valid()) {
+    LARGE_INTEGER size{};
+    // An empty file cannot be mapped; it is simply too short for the file header.
+    if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0) {
         return SnapshotImage{};
     }
-    FileSource source(std::move(file));
+    SnapshotImage unmapped;
+    unmapped.outcome = SnapshotOutcome::kOutOfMemory;
+    if (static_cast<std::uint64_t>(size.QuadPart) > SIZE_MAX) {
+        return unmapped;
+    }
+    const UniqueHandle mapping(
+        CreateFileMappingW(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+    void* view = mapping.valid() ? MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0) : nullptr;
+    if (view == nullptr) {
+        return unmapped;
+    }
+    const std::shared_ptr<const void> owner(view, [](const void* v) { UnmapViewOfFile(v); });
+    MemorySource source(static_cast<const std::uint8_t*>(view),
+                        static_cast<std::size_t>(size.QuadPart), owner);
     return ReadSnapshot(source);
 }
 

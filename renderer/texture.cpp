@@ -61,7 +61,7 @@ bool Texture::LoadBmp(const char* path) {
     // The levels start from the buffer the file was read into. A top-down file (negative
     // height) gives no levels, so the texture stays without an image.
     const TexturePyramid pyramid = TexturePyramid::Build(
-        PictureView{image.pixels.get(), width_, height_, image.layout.stride}, maxSide);
+        PictureView{image.pixels, width_, height_, image.layout.stride}, maxSide);
     // The levels are packed tight, and a 1- or 2-texel row is not a multiple of four bytes.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     for (std::size_t i = 0; i < pyramid.levelCount(); ++i) {
@@ -71,7 +71,7 @@ bool Texture::LoadBmp(const char* path) {
     }
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     bench::OnTextureBuilt(bench::Now() - buildStart, !pyramid.empty());
-    bench::KeepPicture(image.pixels, width_, height_);
+    bench::KeepPicture(image.storage, image.pixels, width_, height_);
     return true;
 }
 
