@@ -9,7 +9,7 @@
 #   bench/renderer.sh [seconds]
 #
 # Builds what it needs in the cross build the README's commands make (build/win; another one
-# with LUMO_RENDERER_BUILD).
+# with LUMO_RENDERER_BUILD). LUMO_BENCH_SIZES="WxH ..." measures other screen sizes.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${LUMO_RENDERER_BUILD:-$root/build/win}
@@ -20,7 +20,7 @@ if [ "${LUMO_BENCH_INNER:-}" != 1 ]; then
     [ -f "$build/build.ninja" ] || bash "$root/scripts/build.sh" >/dev/null
     cmake --build "$build" --target "${programs[@]}" >/dev/null
     echo "renderer benchmark, ${seconds} s per run, $(date -u +%Y-%m-%dT%H:%MZ), $(nproc) cores"
-    for size in 1280x720 1920x1080 3840x2160; do
+    for size in ${LUMO_BENCH_SIZES:-1280x720 1920x1080 3840x2160}; do
         LUMO_BENCH_INNER=1 LUMO_RENDERER_BUILD=$build \
             "$root/scripts/with-bench.sh" --size "$size" -- "$0" "$seconds"
     done

@@ -6,9 +6,29 @@
 
 #include <GL/gl.h>
 
+#include <vector>
+
 namespace lumo {
 
 Texture SnapshotTexture;
+
+namespace {
+
+// Hands the pyramid's strips to the bound texture.
+class LevelUpload final : public StripSink {
+  public:
+    explicit LevelUpload(const std::vector<LevelSize>& levels) : levels_(levels) {}
+    void Strip(std::size_t level, std::int32_t firstRow, std::int32_t rows,
+               const std::uint8_t* texels) override {
+        glTexSubImage2D(GL_TEXTURE_2D, static_cast<GLint>(level), 0, firstRow, levels_[level].width,
+                        rows, GL_BGR_EXT, GL_UNSIGNED_BYTE, texels);
+    }
+
+  private:
+    const std::vector<LevelSize>& levels_;
+};
+
+} // namespace
 
 void Texture::Release() {
     if (glName_ != 0) {
@@ -58,19 +78,22 @@ bool Texture::LoadBmp(const char* path) {
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
     GLint maxSide = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
-    // The levels start from the buffer the file was read into. A top-down file (negative
-    // height) gives no levels, so the texture stays without an image.
-    const TexturePyramid pyramid = TexturePyramid::Build(
-        PictureView{image.pixels, width_, height_, image.layout.stride}, maxSide);
-    // The levels are packed tight, and a 1- or 2-texel row is not a multiple of four bytes.
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    for (std::size_t i = 0; i < pyramid.levelCount(); ++i) {
-        const PyramidLevel& level = pyramid.level(i);
-        glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(i), 3, level.width, level.height, 0,
-                     GL_BGR_EXT, GL_UNSIGNED_BYTE, level.texels);
+    // The levels start from the pixels where the file lies. A top-down file (negative height)
+    // gives no levels, so the texture stays without an image.
+    const PictureView picture{image.pixels, width_, height_, image.layout.stride};
+    const std::vector<LevelSize> levels = PyramidLevels(width_, height_, maxSide);
+    // Every level is given its size first, level 0 first, so that the GL lays out the whole
+    // chain at once; the strips then fill it in. They are packed tight, and a 1- or 2-texel row
+    // is not a multiple of four bytes.
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(i), 3, levels[i].width, levels[i].height, 0,
+                     GL_BGR_EXT, GL_UNSIGNED_BYTE, nullptr);
     }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    LevelUpload upload(levels);
+    const bool built = BuildPyramid(picture, levels, upload);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    bench::OnTextureBuilt(bench::Now() - buildStart, !pyramid.empty());
+    bench::OnTextureBuilt(bench::Now() - buildStart, built);
     bench::KeepPicture(image.storage, image.pixels, width_, height_);
     return true;
 }

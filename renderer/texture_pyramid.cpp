@@ -1,7 +1,7 @@
 #include "texture_pyramid.h"
 
 #include <algorithm>
-#include <cstring>
+#include <memory>
 #include <new>
 
 namespace lumo {
@@ -83,24 +83,28 @@ void HorizontalPass(const AxisFilter& f, const std::uint16_t* rows, std::uint8_t
     }
 }
 
-// Level 0: rows first (into one row of 16-bit sums), then texels along the row.
-void Resample(const PictureView& picture, std::uint8_t* out, std::int32_t outWidth,
-              std::int32_t outHeight) {
-    const AxisFilter across = MakeFilter(picture.width, outWidth);
-    const AxisFilter down = MakeFilter(picture.height, outHeight);
-    const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 3;
-    std::vector<std::uint16_t> sums(rowBytes);
-    const auto taps = static_cast<std::size_t>(down.taps);
-    for (std::int32_t i = 0; i < outHeight; ++i) {
-        const std::size_t at = static_cast<std::size_t>(i);
-        const std::uint32_t* w = &down.weights[at * taps];
+// Level 0, a row at a time: the picture's rows first (into one row of 16-bit sums), then the
+// texels along the row.
+class RowResampler {
+  public:
+    RowResampler(const PictureView& picture, LevelSize out)
+        : picture_(picture), across_(MakeFilter(picture.width, out.width)),
+          down_(MakeFilter(picture.height, out.height)), outWidth_(out.width),
+          sums_(static_cast<std::size_t>(picture.width) * 3) {}
+
+    void Row(std::int32_t i, std::uint8_t* target) {
+        const auto at = static_cast<std::size_t>(i);
+        const auto taps = static_cast<std::size_t>(down_.taps);
+        const std::uint32_t* w = &down_.weights[at * taps];
         const std::uint8_t* row =
-            picture.pixels + static_cast<std::size_t>(down.first[at]) * picture.stride;
+            picture_.pixels + static_cast<std::size_t>(down_.first[at]) * picture_.stride;
+        const std::size_t rowBytes = sums_.size();
+        std::uint16_t* sums = sums_.data();
         for (std::size_t x = 0; x < rowBytes; ++x) {
             sums[x] = static_cast<std::uint16_t>(w[0] * row[x]);
         }
         for (std::size_t t = 1; t < taps; ++t) {
-            row += picture.stride;
+            row += picture_.stride;
             const auto weight = static_cast<std::uint16_t>(w[t]);
             if (weight == 0) {
                 continue;
@@ -109,47 +113,104 @@ void Resample(const PictureView& picture, std::uint8_t* out, std::int32_t outWid
                 sums[x] = static_cast<std::uint16_t>(sums[x] + weight * row[x]);
             }
         }
-        std::uint8_t* target = out + at * static_cast<std::size_t>(outWidth) * 3;
-        switch (across.taps) {
+        switch (across_.taps) {
         case 1:
-            HorizontalPass<1>(across, sums.data(), target, outWidth);
+            HorizontalPass<1>(across_, sums, target, outWidth_);
             break;
         case 2:
-            HorizontalPass<2>(across, sums.data(), target, outWidth);
+            HorizontalPass<2>(across_, sums, target, outWidth_);
             break;
         case 3:
-            HorizontalPass<3>(across, sums.data(), target, outWidth);
+            HorizontalPass<3>(across_, sums, target, outWidth_);
             break;
         default:
-            HorizontalPass<0>(across, sums.data(), target, outWidth);
+            HorizontalPass<0>(across_, sums, target, outWidth_);
             break;
         }
     }
-}
 
-// The next level: each texel the rounded mean of the 2 x 2 above it. A side already at one
-// texel reads its one texel twice, which makes the mean of the two along the other side.
-void Halve(const PyramidLevel& from, std::uint8_t* out, std::int32_t width, std::int32_t height) {
-    const std::size_t across = from.width > 1 ? 3 : 0;
-    const std::size_t fromRow = static_cast<std::size_t>(from.width) * 3;
-    const std::size_t down = from.height > 1 ? fromRow : 0;
-    const std::size_t rowStep = from.height > 1 ? 2 * fromRow : fromRow;
-    const std::size_t texelStep = from.width > 1 ? 6 : 3;
-    const std::uint8_t* row = from.texels;
-    for (std::int32_t y = 0; y < height; ++y, row += rowStep) {
-        const std::uint8_t* p = row;
-        for (std::int32_t x = 0; x < width; ++x, p += texelStep) {
-            for (std::size_t c = 0; c < 3; ++c) {
-                *out++ = static_cast<std::uint8_t>(
-                    (p[c] + p[c + across] + p[c + down] + p[c + down + across] + 2) >> 2);
-            }
+  private:
+    const PictureView& picture_;
+    AxisFilter across_;
+    AxisFilter down_;
+    std::int32_t outWidth_;
+    std::vector<std::uint16_t> sums_;
+};
+
+// A row of the next level: each texel the rounded mean of the 2 x 2 above it (rows low and
+// high). A side already at one texel reads its one texel twice, which makes the mean of the two
+// along the other side.
+void HalveRow(const std::uint8_t* low, const std::uint8_t* high, std::int32_t fromWidth,
+              std::uint8_t* out, std::int32_t width) {
+    const std::size_t across = fromWidth > 1 ? 3 : 0;
+    const std::size_t step = fromWidth > 1 ? 6 : 3;
+    for (std::int32_t x = 0; x < width; ++x, low += step, high += step) {
+        for (std::size_t c = 0; c < 3; ++c) {
+            *out++ = static_cast<std::uint8_t>(
+                (low[c] + low[c + across] + high[c] + high[c + across] + 2) >> 2);
         }
     }
 }
 
-std::size_t LevelBytes(std::int32_t width, std::int32_t height) {
-    return static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3;
+std::size_t RowBytes(std::int32_t width) {
+    return static_cast<std::size_t>(width) * 3;
 }
+
+// Rows per strip: enough to keep the calls few, few enough to stay in the cache. Even, so that
+// the two rows a row of the next level is made from always share a strip.
+constexpr std::int32_t kStripRows = 16;
+
+// Walks the levels row by row: a finished row of one level may complete a row of the next,
+// and a full (or last) strip of a level goes to the sink.
+class PyramidWalk {
+  public:
+    PyramidWalk(const std::vector<LevelSize>& levels, StripSink& sink, std::uint8_t* strips,
+                const PictureView* inPlace)
+        : levels_(levels), sink_(sink), inPlace_(inPlace) {
+        for (const LevelSize& level : levels_) {
+            strips_.push_back(strips);
+            strips += RowBytes(level.width) * kStripRows;
+        }
+    }
+
+    // Where row r of a level is (to be) written.
+    std::uint8_t* RowAt(std::size_t level, std::int32_t r) {
+        return strips_[level] +
+               static_cast<std::size_t>(r % kStripRows) * RowBytes(levels_[level].width);
+    }
+
+    const std::uint8_t* ReadRow(std::size_t level, std::int32_t r) {
+        if (level == 0 && inPlace_ != nullptr) {
+            return inPlace_->pixels + static_cast<std::size_t>(r) * inPlace_->stride;
+        }
+        return RowAt(level, r);
+    }
+
+    // Row r of the level has just been written.
+    void Finished(std::size_t level, std::int32_t r) {
+        const LevelSize size = levels_[level];
+        const std::size_t next = level + 1;
+        if (next < levels_.size() && (size.height == 1 || r % 2 == 1)) {
+            const std::int32_t k = size.height == 1 ? 0 : r / 2;
+            HalveRow(ReadRow(level, size.height == 1 ? r : r - 1), ReadRow(level, r), size.width,
+                     RowAt(next, k), levels_[next].width);
+            Finished(next, k);
+        }
+        if (level == 0 && inPlace_ != nullptr) {
+            return;
+        }
+        if (r % kStripRows == kStripRows - 1 || r == size.height - 1) {
+            const std::int32_t first = r - r % kStripRows;
+            sink_.Strip(level, first, r - first + 1, strips_[level]);
+        }
+    }
+
+  private:
+    const std::vector<LevelSize>& levels_;
+    StripSink& sink_;
+    const PictureView* inPlace_;
+    std::vector<std::uint8_t*> strips_;
+};
 
 } // namespace
 
@@ -167,58 +228,59 @@ std::int32_t BuilderSide(std::int32_t side) {
     return static_cast<std::int32_t>(power);
 }
 
-TexturePyramid TexturePyramid::Build(const PictureView& picture, std::int32_t maxSide) {
-    TexturePyramid pyramid;
-    if (picture.pixels == nullptr || picture.width < 1 || picture.height < 1) {
-        return pyramid;
+std::vector<LevelSize> PyramidLevels(std::int32_t width, std::int32_t height,
+                                     std::int32_t maxSide) {
+    std::vector<LevelSize> levels;
+    if (width < 1 || height < 1) {
+        return levels;
     }
     const std::int32_t limit = std::max<std::int32_t>(maxSide, 1);
-    std::int32_t width = BuilderSide(picture.width);
-    std::int32_t height = BuilderSide(picture.height);
-    while (width > limit) {
-        width /= 2;
+    std::int32_t w = BuilderSide(width);
+    std::int32_t h = BuilderSide(height);
+    while (w > limit) {
+        w /= 2;
     }
-    while (height > limit) {
-        height /= 2;
+    while (h > limit) {
+        h /= 2;
     }
-
-    const bool inPlace = width == picture.width && height == picture.height &&
-                         picture.stride == LevelBytes(width, 1);
-    std::vector<PyramidLevel> levels;
-    std::size_t total = 0;
-    for (std::int32_t w = width, h = height;; w = std::max(w / 2, 1), h = std::max(h / 2, 1)) {
-        if (!(inPlace && levels.empty())) {
-            total += LevelBytes(w, h);
-        }
-        levels.push_back(PyramidLevel{w, h, nullptr});
+    for (;; w = std::max(w / 2, 1), h = std::max(h / 2, 1)) {
+        levels.push_back(LevelSize{w, h});
         if (w == 1 && h == 1) {
-            break;
+            return levels;
         }
     }
-    if (total != 0) {
-        pyramid.storage_.reset(new (std::nothrow) std::uint8_t[total]);
-        if (!pyramid.storage_) {
-            return pyramid;
-        }
-    }
+}
 
-    std::uint8_t* next = pyramid.storage_.get();
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        PyramidLevel& level = levels[i];
-        if (i == 0 && inPlace) {
-            level.texels = picture.pixels;
-            continue;
-        }
-        if (i == 0) {
-            Resample(picture, next, level.width, level.height);
-        } else {
-            Halve(levels[i - 1], next, level.width, level.height);
-        }
-        level.texels = next;
-        next += LevelBytes(level.width, level.height);
+bool BuildPyramid(const PictureView& picture, const std::vector<LevelSize>& levels,
+                  StripSink& sink) {
+    if (picture.pixels == nullptr || picture.width < 1 || picture.height < 1 || levels.empty()) {
+        return false;
     }
-    pyramid.levels_ = std::move(levels);
-    return pyramid;
+    std::size_t stripBytes = 0;
+    for (const LevelSize& level : levels) {
+        stripBytes += RowBytes(level.width) * kStripRows;
+    }
+    const std::unique_ptr<std::uint8_t[]> strips(new (std::nothrow) std::uint8_t[stripBytes]);
+    if (!strips) {
+        return false;
+    }
+    const LevelSize top = levels.front();
+    const bool inPlace = top.width == picture.width && top.height == picture.height &&
+                         picture.stride == RowBytes(top.width);
+    PyramidWalk walk(levels, sink, strips.get(), inPlace ? &picture : nullptr);
+    if (inPlace) {
+        sink.Strip(0, 0, top.height, picture.pixels);
+        for (std::int32_t r = 0; r < top.height; ++r) {
+            walk.Finished(0, r);
+        }
+        return true;
+    }
+    RowResampler resampler(picture, top);
+    for (std::int32_t r = 0; r < top.height; ++r) {
+        resampler.Row(r, walk.RowAt(0, r));
+        walk.Finished(0, r);
+    }
+    return true;
 }
 
 } // namespace lumo

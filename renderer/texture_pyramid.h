@@ -3,11 +3,12 @@
 // several times longer on a screen-sized picture: the picture is scaled once to the power-of-two
 // size that builder would choose, by averaging the area each texel covers, and every further
 // level is the mean of 2 x 2 texels of the one above (of 2 texels once a side is down to one).
-// Platform-free; the caller uploads the levels.
+// The levels are handed out in strips of a few rows as they are made, so that no level is ever
+// held whole: fresh memory is dear under Wine, and the texture keeps its own copy anyway.
+// Platform-free; the caller uploads the strips.
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace lumo {
@@ -24,28 +25,32 @@ struct PictureView {
     std::size_t stride = 0;
 };
 
-// One level: tightly packed rows of three bytes per texel.
-struct PyramidLevel {
+struct LevelSize {
     std::int32_t width = 0;
     std::int32_t height = 0;
-    const std::uint8_t* texels = nullptr;
 };
 
-class TexturePyramid {
+// Every level's size, from the picture's down to 1 x 1; level 0 is side-limited to maxSide (the
+// GL's largest texture) by halving, as the system's builder does. Empty for a picture without a
+// positive size.
+std::vector<LevelSize> PyramidLevels(std::int32_t width, std::int32_t height,
+                                     std::int32_t maxSide);
+
+// Receives the levels: rows firstRow to firstRow + rows - 1 of a level, tightly packed, three
+// bytes per texel. Each level's rows come in order and exactly once; the bytes are valid only
+// during the call.
+class StripSink {
   public:
-    // Every level, from the picture down to 1 x 1. Level 0 is side-limited to maxSide (the GL's
-    // largest texture) by halving, as the system's builder does. Empty when the picture has no
-    // positive size or the levels cannot be allocated. A picture that already has the level's
-    // size and no row padding is used as level 0 in place, so it must outlive the pyramid.
-    static TexturePyramid Build(const PictureView& picture, std::int32_t maxSide);
-
-    bool empty() const { return levels_.empty(); }
-    std::size_t levelCount() const { return levels_.size(); }
-    const PyramidLevel& level(std::size_t i) const { return levels_[i]; }
-
-  private:
-    std::unique_ptr<std::uint8_t[]> storage_;
-    std::vector<PyramidLevel> levels_;
+    virtual ~StripSink() = default;
+    virtual void Strip(std::size_t level, std::int32_t firstRow, std::int32_t rows,
+                       const std::uint8_t* texels) = 0;
 };
+
+// Makes the levels (as PyramidLevels gives them for the picture) and hands them to sink. A
+// picture that already has level 0's size and no row padding is handed on as level 0 itself.
+// False, with nothing handed out, when the picture has no positive size or the few rows of
+// working memory cannot be allocated.
+bool BuildPyramid(const PictureView& picture, const std::vector<LevelSize>& levels,
+                  StripSink& sink);
 
 } // namespace lumo

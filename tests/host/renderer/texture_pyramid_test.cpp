@@ -10,8 +10,46 @@
 namespace {
 
 using lumo::BuilderSide;
+using lumo::LevelSize;
 using lumo::PictureView;
-using lumo::TexturePyramid;
+
+// Puts the strips back together into whole levels, and checks that each level's rows arrive in
+// order and exactly once.
+class Levels final : public lumo::StripSink {
+  public:
+    explicit Levels(const std::vector<LevelSize>& sizes) : sizes(sizes), texels(sizes.size()) {
+        for (std::size_t i = 0; i < sizes.size(); ++i) {
+            texels[i].reserve(static_cast<std::size_t>(sizes[i].width * sizes[i].height) * 3);
+        }
+    }
+    void Strip(std::size_t level, std::int32_t firstRow, std::int32_t rows,
+               const std::uint8_t* strip) override {
+        ASSERT_LT(level, sizes.size());
+        const auto rowBytes = static_cast<std::size_t>(sizes[level].width) * 3;
+        ASSERT_EQ(texels[level].size(), static_cast<std::size_t>(firstRow) * rowBytes);
+        ASSERT_LE(firstRow + rows, sizes[level].height);
+        texels[level].insert(texels[level].end(), strip,
+                             strip + static_cast<std::size_t>(rows) * rowBytes);
+        if (level == 0 && firstRow == 0) {
+            topStrip = strip;
+        }
+    }
+    bool Complete() const {
+        for (std::size_t i = 0; i < sizes.size(); ++i) {
+            if (texels[i].size() !=
+                static_cast<std::size_t>(sizes[i].width * sizes[i].height) * 3) {
+                return false;
+            }
+        }
+        return true;
+    }
+    double At(std::size_t level, std::int32_t x, std::int32_t y, int c) const {
+        return texels[level][static_cast<std::size_t>((y * sizes[level].width + x) * 3 + c)];
+    }
+    std::vector<LevelSize> sizes;
+    std::vector<std::vector<std::uint8_t>> texels;
+    const std::uint8_t* topStrip = nullptr;
+};
 
 // A picture of noise (so that every weight shows) with rows padded to four bytes.
 struct Picture {
@@ -64,43 +102,42 @@ TEST(TexturePyramid, SidesRoundToTheNearestPowerOfTwoAsTheSystemBuilderDoes) {
 }
 
 TEST(TexturePyramid, LevelsHalveEachSideDownToOneTexel) {
-    const Picture picture(1366, 3); // 1024 x 4
-    const TexturePyramid pyramid = TexturePyramid::Build(picture.view(), 16384);
-    ASSERT_EQ(pyramid.levelCount(), 11u);
-    for (std::size_t i = 0; i < pyramid.levelCount(); ++i) {
-        EXPECT_EQ(pyramid.level(i).width, 1024 >> i);
-        EXPECT_EQ(pyramid.level(i).height, i < 2 ? 4 >> i : 1);
+    const std::vector<LevelSize> levels = lumo::PyramidLevels(1366, 3, 16384); // 1024 x 4
+    ASSERT_EQ(levels.size(), 11u);
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        EXPECT_EQ(levels[i].width, 1024 >> i);
+        EXPECT_EQ(levels[i].height, std::max(4 >> i, 1));
     }
-
-    const TexturePyramid capped = TexturePyramid::Build(picture.view(), 256);
-    EXPECT_EQ(capped.level(0).width, 256);
-    EXPECT_EQ(capped.level(0).height, 4);
-
-    EXPECT_TRUE(TexturePyramid::Build(PictureView{}, 16384).empty());
+    const std::vector<LevelSize> capped = lumo::PyramidLevels(1366, 3, 256);
+    EXPECT_EQ(capped.front().width, 256);
+    EXPECT_EQ(capped.front().height, 4);
+    EXPECT_TRUE(lumo::PyramidLevels(0, 5, 16384).empty());
 }
 
 TEST(TexturePyramid, LevelZeroIsTheAreaMeanAndEachLevelTheMeanOfTheOneAbove) {
-    // Odd sides, one-texel sides, shrinking, enlarging and a size kept as it is.
-    const std::pair<std::int32_t, std::int32_t> sizes[] = {{5, 3},  {1, 7},  {7, 1}, {1, 1},
-                                                           {13, 6}, {3, 11}, {4, 2}, {23, 17}};
+    // Odd sides, one-texel sides, shrinking, enlarging, a size kept as it is, and a level 0 of
+    // several strips.
+    const std::pair<std::int32_t, std::int32_t> sizes[] = {
+        {5, 3}, {1, 7}, {7, 1}, {1, 1}, {13, 6}, {3, 11}, {4, 2}, {23, 17}, {40, 70}};
     for (const auto& [w, h] : sizes) {
         SCOPED_TRACE(::testing::Message() << w << "x" << h);
         const Picture picture(w, h);
-        const TexturePyramid pyramid = TexturePyramid::Build(picture.view(), 16384);
-        ASSERT_FALSE(pyramid.empty());
-        const lumo::PyramidLevel& top = pyramid.level(0);
+        Levels pyramid(lumo::PyramidLevels(w, h, 16384));
+        ASSERT_TRUE(lumo::BuildPyramid(picture.view(), pyramid.sizes, pyramid));
+        ASSERT_TRUE(pyramid.Complete());
+        const LevelSize top = pyramid.sizes[0];
         for (std::int32_t y = 0; y < top.height; ++y) {
             for (std::int32_t x = 0; x < top.width; ++x) {
                 for (int c = 0; c < 3; ++c) {
                     const double expected = AreaMean(picture, top.width, top.height, x, y, c);
-                    const double got = top.texels[(y * top.width + x) * 3 + c];
-                    ASSERT_LE(std::abs(got - expected), 1.0) << x << "," << y << " c" << c;
+                    ASSERT_LE(std::abs(pyramid.At(0, x, y, c) - expected), 1.0)
+                        << x << "," << y << " c" << c;
                 }
             }
         }
-        for (std::size_t i = 1; i < pyramid.levelCount(); ++i) {
-            const lumo::PyramidLevel& above = pyramid.level(i - 1);
-            const lumo::PyramidLevel& level = pyramid.level(i);
+        for (std::size_t i = 1; i < pyramid.sizes.size(); ++i) {
+            const LevelSize above = pyramid.sizes[i - 1];
+            const LevelSize level = pyramid.sizes[i];
             const std::int32_t sx = above.width / level.width;
             const std::int32_t sy = above.height / level.height;
             for (std::int32_t y = 0; y < level.height; ++y) {
@@ -109,13 +146,10 @@ TEST(TexturePyramid, LevelZeroIsTheAreaMeanAndEachLevelTheMeanOfTheOneAbove) {
                         double sum = 0.0;
                         for (std::int32_t dy = 0; dy < sy; ++dy) {
                             for (std::int32_t dx = 0; dx < sx; ++dx) {
-                                sum +=
-                                    above.texels[((y * sy + dy) * above.width + x * sx + dx) * 3 +
-                                                 c];
+                                sum += pyramid.At(i - 1, x * sx + dx, y * sy + dy, c);
                             }
                         }
-                        const double got = level.texels[(y * level.width + x) * 3 + c];
-                        ASSERT_LE(std::abs(got - sum / (sx * sy)), 0.5)
+                        ASSERT_LE(std::abs(pyramid.At(i, x, y, c) - sum / (sx * sy)), 0.5)
                             << "level " << i << " " << x << "," << y;
                     }
                 }
@@ -125,10 +159,13 @@ TEST(TexturePyramid, LevelZeroIsTheAreaMeanAndEachLevelTheMeanOfTheOneAbove) {
 }
 
 TEST(TexturePyramid, APowerOfTwoPictureWithoutPaddingIsLevelZeroItself) {
-    const Picture picture(8, 4); // 24-byte rows: no padding
-    const TexturePyramid pyramid = TexturePyramid::Build(picture.view(), 16384);
-    EXPECT_EQ(pyramid.level(0).texels, picture.bytes.data());
-    EXPECT_EQ(pyramid.levelCount(), 4u);
+    const Picture picture(8, 64); // 24-byte rows: no padding; level 0 is taller than a strip
+    Levels pyramid(lumo::PyramidLevels(8, 64, 16384));
+    ASSERT_TRUE(lumo::BuildPyramid(picture.view(), pyramid.sizes, pyramid));
+    ASSERT_TRUE(pyramid.Complete());
+    EXPECT_EQ(pyramid.topStrip, picture.bytes.data()) << "handed on, not copied";
+    EXPECT_EQ(pyramid.texels[0], picture.bytes);
+    EXPECT_FALSE(lumo::BuildPyramid(PictureView{}, pyramid.sizes, pyramid));
 }
 
 } // namespace
