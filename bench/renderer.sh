@@ -84,7 +84,7 @@ echo
 echo "== $LUMO_SCREEN (textured: scene $(figure textured "$scene"), same-work $(figure textured "$same"))"
 header figure
 for key in first_frame_ms first_visible_frame_ms frame_median_ms frame_p99_ms \
-    snapshot_read_ms texture_build_ms system_builder_ms frames; do
+    snapshot_read_ms texture_build_ms texture_storage_ms system_builder_ms frames; do
     row "$key" "$(figure "$key" "$scene")" "$(figure "$key" "$same")" "$(figure "$key" "$floor")"
 done
 echo

@@ -26,6 +26,7 @@ struct Record {
     double processAgeAtEntry = 0.0; // seconds from process creation to WinMain
     double snapshotRead = -1.0;
     double textureBuild = -1.0;
+    double textureStorage = -1.0;
     bool textured = false;
     double firstFrame = -1.0;   // seconds from process creation
     double visibleFrame = -1.0; // the second frame: the first on which stars shine
@@ -126,6 +127,10 @@ void OnSnapshotRead(double seconds) {
     record.snapshotRead = seconds;
 }
 
+void OnTextureStorage(double seconds) {
+    record.textureStorage = seconds;
+}
+
 void OnTextureBuilt(double seconds, bool textured) {
     record.textureBuild = seconds;
     record.textured = textured;
@@ -159,6 +164,7 @@ void OnExit() {
     std::fprintf(out, "first_visible_frame_ms %.3f\n", record.visibleFrame * ms);
     std::fprintf(out, "snapshot_read_ms %.3f\n", record.snapshotRead * ms);
     std::fprintf(out, "texture_build_ms %.3f\n", record.textureBuild * ms);
+    std::fprintf(out, "texture_storage_ms %.3f\n", record.textureStorage * ms);
     std::fprintf(out, "system_builder_ms %.3f\n", record.systemBuilder * ms);
     std::fprintf(out, "textured %d\n", record.textured ? 1 : 0);
     constexpr const char* kStepNames[] = {"window_begins", "context_made", "window_shown",

@@ -23,6 +23,8 @@ void OnEntry();
 void Mark(Step step);
 void OnSnapshotRead(double seconds);
 void OnTextureBuilt(double seconds, bool textured);
+// Of the build, the GL's laying out of the texture's storage, before any texel is given.
+void OnTextureStorage(double seconds);
 // The benchmark build keeps the picture, to time the system's builder on it later.
 void KeepPicture(std::shared_ptr<const void> storage, const std::uint8_t* pixels,
                  std::int32_t width, std::int32_t height);
@@ -34,6 +36,7 @@ inline void OnEntry() {}
 inline void Mark(Step) {}
 inline void OnSnapshotRead(double) {}
 inline void OnTextureBuilt(double, bool) {}
+inline void OnTextureStorage(double) {}
 inline void KeepPicture(std::shared_ptr<const void>, const std::uint8_t*, std::int32_t,
                         std::int32_t) {}
 inline void OnFrameDrawn(float) {}

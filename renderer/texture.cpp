@@ -85,10 +85,12 @@ bool Texture::LoadBmp(const char* path) {
     // Every level is given its size first, level 0 first, so that the GL lays out the whole
     // chain at once; the strips then fill it in. They are packed tight, and a 1- or 2-texel row
     // is not a multiple of four bytes.
+    const double storageStart = bench::Now();
     for (std::size_t i = 0; i < levels.size(); ++i) {
         glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(i), 3, levels[i].width, levels[i].height, 0,
                      GL_BGR_EXT, GL_UNSIGNED_BYTE, nullptr);
     }
+    bench::OnTextureStorage(bench::Now() - storageStart);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     LevelUpload upload(levels);
     const bool built = BuildPyramid(picture, levels, upload);

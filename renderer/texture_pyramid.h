@@ -33,8 +33,7 @@ struct LevelSize {
 // Every level's size, from the picture's down to 1 x 1; level 0 is side-limited to maxSide (the
 // GL's largest texture) by halving, as the system's builder does. Empty for a picture without a
 // positive size.
-std::vector<LevelSize> PyramidLevels(std::int32_t width, std::int32_t height,
-                                     std::int32_t maxSide);
+std::vector<LevelSize> PyramidLevels(std::int32_t width, std::int32_t height, std::int32_t maxSide);
 
 // Receives the levels: rows firstRow to firstRow + rows - 1 of a level, tightly packed, three
 // bytes per texel. Each level's rows come in order and exactly once; the bytes are valid only
