@@ -90,13 +90,20 @@ median() { # out reports...
 # Wine's first window in a fresh prefix costs most of a second (its desktop process, the X11
 # driver, the GL libraries from disk); a short run pays it here, not whichever program is first.
 run renderer_floor "$work/warm-up.txt" 1
+# Each round starts with the next program, so that each takes every place in the order alike
+# (a start right after another program's end pays for some of its clean-up).
+order=(scene same floor)
 for r in $(seq "$rounds"); do
-    run renderer_bench "$work/scene-$r.txt"
-    add_parts "$work/scene-$r.txt" first_visible_frame_ms
-    run renderer_same_work "$work/same-$r.txt"
-    add_parts "$work/same-$r.txt" first_frame_ms
-    run renderer_floor "$work/floor-$r.txt"
-    add_parts "$work/floor-$r.txt" first_frame_ms
+    for i in 0 1 2; do
+        case ${order[$(((r - 1 + i) % 3))]} in
+        scene) run renderer_bench "$work/scene-$r.txt"
+            add_parts "$work/scene-$r.txt" first_visible_frame_ms ;;
+        same) run renderer_same_work "$work/same-$r.txt"
+            add_parts "$work/same-$r.txt" first_frame_ms ;;
+        floor) run renderer_floor "$work/floor-$r.txt"
+            add_parts "$work/floor-$r.txt" first_frame_ms ;;
+        esac
+    done
 done
 scene=$work/scene.txt same=$work/same-work.txt floor=$work/floor.txt
 median "$scene" "$work"/scene-*.txt.parts
