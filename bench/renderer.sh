@@ -81,7 +81,7 @@ median() { # out reports...
     shift
     awk '{ n[$1]++; v[$1, n[$1]] = $2; if (!($1 in seen)) { seen[$1] = 1; keys[++k] = $1 } }
         END { for (i = 1; i <= k; i++) { key = keys[i]; c = n[key]
-            for (a = 1; a <= c; a++) x[a] = v[key, a]
+            for (a = 1; a <= c; a++) x[a] = v[key, a] + 0
             for (a = 2; a <= c; a++) for (b = a; b > 1 && x[b - 1] > x[b]; b--) {
                 t = x[b]; x[b] = x[b - 1]; x[b - 1] = t }
             print key, (c % 2 ? x[(c + 1) / 2] : (x[c / 2] + x[c / 2 + 1]) / 2) } }' "$@" >"$out"
