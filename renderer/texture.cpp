@@ -61,7 +61,7 @@ bool Texture::LoadBmp(const char* path) {
     Create(path);
 
     const double readStart = bench::Now();
-    SnapshotImage image = ReadSnapshotFile(path);
+    const SnapshotImage image = ReadSnapshotFile(path);
     bench::OnSnapshotRead(bench::Now() - readStart);
     if (image.headersRead) {
         width_ = image.layout.width;
@@ -95,6 +95,10 @@ bool Texture::LoadBmp(const char* path) {
     LevelUpload upload(levels);
     const bool built = BuildPyramid(picture, levels, upload);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    if (!built && !levels.empty()) {
+        // Storage without texels would show as garbage; no image at all shows the tints.
+        glTexImage2D(GL_TEXTURE_2D, 0, 3, 0, 0, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, nullptr);
+    }
     bench::OnTextureBuilt(bench::Now() - buildStart, built);
     bench::KeepPicture(image.storage, image.pixels, width_, height_);
     return true;
