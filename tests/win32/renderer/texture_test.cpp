@@ -10,6 +10,7 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -64,9 +65,7 @@ std::vector<std::uint8_t> DesktopBmp(std::int32_t width, std::int32_t height) {
                     (window ? 230 - 40 * static_cast<int>(c) : static_cast<int>(wave)) +
                     static_cast<int>(noise >> 28) - 8;
                 bytes[54 + static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x) * 3 +
-                      c] = static_cast<std::uint8_t>(value < 0     ? 0
-                                                     : value > 255 ? 255
-                                                                   : value);
+                      c] = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
             }
         }
     }
