@@ -1,25 +1,30 @@
 #!/usr/bin/env bash
 # Saver benchmark: the time from starting "/s" to the renderer's first textured frame at
-# 1920x1080, split into saver start, desktop capture, snapshot write, renderer start and
-# snapshot load, beside a floor program that only opens the same bare GL window; and the saver's
-# CPU time per minute while a session runs. Uses the measuring builds (saver_bench,
-# renderer_bench, renderer_floor) in place of the shipped programs; those stay unchanged.
+# 1920x1080 and 3840x2160, split into saver start, desktop capture, snapshot write, renderer
+# start and snapshot load, beside a floor program that only opens the same bare GL window; the
+# saver's peak working set during each session; and (at the first size) the saver's CPU time
+# per minute while a session runs. Uses the measuring builds (saver_bench, renderer_bench,
+# renderer_floor) in place of the shipped programs; those stay unchanged.
 #
-#   bench/saver.sh [runs] [cpu-seconds]     (needs the cross build, default build/shell-win)
+#   bench/saver.sh [runs] [cpu-seconds]
+#
+# Builds what it needs in the cross build the README's commands make (build/win; another one
+# with LUMO_SAVER_BUILD).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${LUMO_SAVER_BUILD:-$root/build/shell-win}
+build=${LUMO_SAVER_BUILD:-$root/build/win}
 runs=${1:-3}
 cpu_seconds=${2:-60}
+sizes=(1920x1080 3840x2160)
 
 if [ "${LUMO_BENCH_INNER:-}" != 1 ]; then
-    for program in saver/saver_bench renderer/renderer_bench renderer/renderer_floor \
-        tests/e2e/probe; do
-        [ -f "$build/$program.exe" ] || { echo "missing $build/$program.exe" >&2; exit 1; }
+    [ -f "$build/build.ninja" ] || bash "$root/scripts/build.sh" >/dev/null
+    cmake --build "$build" --target saver_bench renderer_bench renderer_floor probe >/dev/null
+    echo "saver benchmark, $runs runs per size, $(date -u +%Y-%m-%dT%H:%MZ), $(nproc) cores"
+    for size in "${sizes[@]}"; do
+        LUMO_BENCH_INNER=1 LUMO_SAVER_BUILD=$build \
+            "$root/scripts/with-bench.sh" --size "$size" -- "$0" "$runs" "$cpu_seconds"
     done
-    echo "saver benchmark, 1920x1080, $runs runs, $(date -u +%Y-%m-%dT%H:%MZ), $(nproc) cores"
-    LUMO_BENCH_INNER=1 LUMO_SAVER_BUILD=$build \
-        "$root/scripts/with-bench.sh" --size 1920x1080 -- "$0" "$runs" "$cpu_seconds"
     exit 0
 fi
 
@@ -34,7 +39,7 @@ winpath() { printf 'Z:%s' "$(readlink -f "$1" | tr / '\\')"; }
 value() { awk -v k="$1" '$1 == k { print $2 }' "$2"; }
 
 # A detailed desktop, shown by a Wine window so that the capture has something to copy.
-convert -size 1920x1080 -seed 3 plasma:fractal -type TrueColor BMP3:"$work/desktop.bmp"
+convert -size "$LUMO_SCREEN" -seed 3 plasma:fractal -type TrueColor BMP3:"$work/desktop.bmp"
 wine "$probe" desktop "$(winpath "$work/desktop.bmp")" >/dev/null 2>&1 &
 desktop_pid=$!
 wine "$probe" wait-window "probe desktop" 10000 >/dev/null
@@ -51,14 +56,18 @@ wait_window() {
     wine "$probe" wait-window Lumovane_VC 30000 >/dev/null || { echo "no renderer window" >&2; exit 1; }
 }
 
-# One session; prints "saver_start capture write renderer_start load whole" in ms.
+# The saver's peak working set so far, in MiB (Wine's own part of the process included).
+peak_mib() { awk '$1 == "VmHWM:" { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
+
+# One session; prints "saver_start capture write renderer_start load whole peak" (ms, MiB).
 session() {
-    local saver_report=$work/saver-$1.txt renderer_report=$work/renderer-$1.txt pid
+    local saver_report=$work/saver-$1.txt renderer_report=$work/renderer-$1.txt pid peak
     (cd "$dir" && LUMO_SAVER_BENCH_REPORT="$(winpath "$work")\\saver-$1.txt" \
         LUMO_BENCH_REPORT="$(winpath "$work")\\renderer-$1.txt" exec wine "./ルモヴェイン.scr" /s) &
     pid=$!
     wait_window
     sleep 3
+    peak=$(peak_mib "$pid")
     escape_renderer
     wait "$pid" || true
     sleep 0.5
@@ -70,13 +79,13 @@ session() {
         -v visible="$(value first_visible_frame_ms "$renderer_report")" \
         -v read="$(value snapshot_read_ms "$renderer_report")" \
         -v built="$(value texture_build_ms "$renderer_report")" \
-        -v textured="$(value textured "$renderer_report")" 'BEGIN {
+        -v textured="$(value textured "$renderer_report")" -v peak="$peak" 'BEGIN {
             if (textured != 1) { print "renderer drew no texture" > "/dev/stderr"; exit 1 }
             load = read + built
-            printf "%.0f %.0f %.0f %.0f %.0f %.0f\n", (begins - created) * 1000,
+            printf "%.0f %.0f %.0f %.0f %.0f %.0f %s\n", (begins - created) * 1000,
                 (captured - begins) * 1000, (written - captured) * 1000,
                 (started - written) * 1000 + visible - load, load,
-                (started - created) * 1000 + visible }'
+                (started - created) * 1000 + visible, peak }'
 }
 
 floor_run() {
@@ -91,15 +100,19 @@ floor_run() {
     value first_frame_ms "$report"
 }
 
-printf '%-4s %12s %9s %15s %15s %14s %9s %9s %6s\n' run saver_start capture snapshot_write \
-    renderer_start snapshot_load whole floor ratio
+echo
+echo "== $LUMO_SCREEN"
+printf '%-4s %12s %9s %15s %15s %14s %9s %9s %6s %12s\n' run saver_start capture snapshot_write \
+    renderer_start snapshot_load whole floor ratio saver_peak
 for i in $(seq "$runs"); do
-    read -r s c w r l t < <(session "$i")
+    read -r s c w r l t p < <(session "$i")
     f=$(floor_run "$i")
-    awk -v i="$i" -v s="$s" -v c="$c" -v w="$w" -v r="$r" -v l="$l" -v t="$t" -v f="$f" 'BEGIN {
-        printf "%-4s %10s ms %6s ms %12s ms %12s ms %11s ms %6s ms %6.0f ms %6.2f\n",
-            i, s, c, w, r, l, t, f, t / f }'
+    awk -v i="$i" -v s="$s" -v c="$c" -v w="$w" -v r="$r" -v l="$l" -v t="$t" -v f="$f" \
+        -v p="$p" 'BEGIN {
+        printf "%-4s %10s ms %6s ms %12s ms %12s ms %11s ms %6s ms %6.0f ms %6.2f %8s MiB\n",
+            i, s, c, w, r, l, t, f, t / f, p }'
 done
+[ "$LUMO_SCREEN" = "${sizes[0]}" ] || exit 0
 
 # CPU time of the saver process while a session runs (the renderer not counted).
 (cd "$dir" && LUMO_SAVER_BENCH_REPORT="$(winpath "$work")\\saver-cpu.txt" \
@@ -107,12 +120,13 @@ done
 pid=$!
 wait_window
 sleep 2
-ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat" 2>/dev/null || true; }
 t0=$(ticks)
 sleep "$cpu_seconds"
 t1=$(ticks)
 escape_renderer
 wait "$pid" || true
+[ -n "$t0" ] && [ -n "$t1" ] || { echo "saver CPU: the saver ended before the measurement did"; exit 0; }
 hz=$(getconf CLK_TCK)
 awk -v a="$t0" -v b="$t1" -v hz="$hz" -v s="$cpu_seconds" 'BEGIN {
     printf "saver CPU while a session runs: %.3f s per minute (%d ticks in %d s)\n",

@@ -61,6 +61,7 @@ void PaintFrame(HWND window) {
     }
     const float frameSeconds = program.clock.Step(QueryCounter());
     DrawFrame(frameSeconds);
+    bench::Mark(bench::Step::FrameIssued);
     SwapBuffers(program.deviceContext.Get());
     ValidateRect(window, nullptr);
     bench::OnFrameDrawn(frameSeconds);
@@ -72,6 +73,7 @@ LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         program.deviceContext.Acquire(window);
         SetupPixelFormat(program.deviceContext.Get());
         program.renderContext.Create(program.deviceContext.Get());
+        bench::Mark(bench::Step::ContextMade);
         return 0;
     case WM_SIZE:
         program.clientWidth = LOWORD(lParam);
@@ -140,6 +142,7 @@ int Run(HINSTANCE instance) {
     }
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    bench::Mark(bench::Step::WindowBegins);
     program.window = CreateWindowExA(
         0, kWindowName, kWindowName, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CW_USEDEFAULT,
         CW_USEDEFAULT, screenWidth, screenHeight, nullptr, nullptr, instance, nullptr);
@@ -149,13 +152,16 @@ int Run(HINSTANCE instance) {
     ShowWindow(program.window, SW_SHOW);
     UpdateWindow(program.window);
     CoverOtherMonitors(instance, program.window);
+    bench::Mark(bench::Step::WindowShown);
 
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     program.clock.Start(frequency.QuadPart, QueryCounter());
+    bench::Mark(bench::Step::SceneBegins);
     if (!InitScene(program.clientWidth, program.clientHeight)) {
         return 0;
     }
+    bench::Mark(bench::Step::SceneReady);
     program.sceneReady = true;
 
     const int exitCode = RunMessageLoop();

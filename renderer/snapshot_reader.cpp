@@ -17,6 +17,13 @@ std::size_t MemorySource::Read(std::uint8_t* destination, std::size_t size) {
     return n;
 }
 
+std::optional<LentBytes> MemorySource::Lend(std::size_t size) {
+    const std::size_t n = std::min(size, size_ - position_);
+    LentBytes lent{{data_ + position_, n}, owner_};
+    position_ += n;
+    return lent;
+}
+
 SnapshotImage ReadSnapshot(ByteSource& source) {
     SnapshotImage image;
 
@@ -45,6 +52,17 @@ SnapshotImage ReadSnapshot(ByteSource& source) {
         return image;
     }
 
+    if (std::optional<LentBytes> lent = source.Lend(image.layout.pixelBytes)) {
+        if (lent->bytes.size() != image.layout.pixelBytes) {
+            image.outcome = SnapshotOutcome::kShortPixelBlock;
+            return image;
+        }
+        image.pixels = lent->bytes.data();
+        image.storage = std::move(lent->owner);
+        image.outcome = SnapshotOutcome::kLoaded;
+        return image;
+    }
+
     // Uninitialised on purpose: every byte is overwritten by the read or the load fails.
     std::unique_ptr<std::uint8_t[]> pixels(new (std::nothrow)
                                                std::uint8_t[image.layout.pixelBytes]);
@@ -56,7 +74,8 @@ SnapshotImage ReadSnapshot(ByteSource& source) {
         image.outcome = SnapshotOutcome::kShortPixelBlock;
         return image;
     }
-    image.pixels = std::move(pixels);
+    image.pixels = pixels.get();
+    image.storage = std::shared_ptr<std::uint8_t[]>(std::move(pixels));
     image.outcome = SnapshotOutcome::kLoaded;
     return image;
 }

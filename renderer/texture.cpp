@@ -2,13 +2,33 @@
 
 #include "bench_hooks.h"
 #include "snapshot_file.h"
+#include "texture_pyramid.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
+
+#include <vector>
 
 namespace lumo {
 
 Texture SnapshotTexture;
+
+namespace {
+
+// Hands the pyramid's strips to the bound texture.
+class LevelUpload final : public StripSink {
+  public:
+    explicit LevelUpload(const std::vector<LevelSize>& levels) : levels_(levels) {}
+    void Strip(std::size_t level, std::int32_t firstRow, std::int32_t rows,
+               const std::uint8_t* texels) override {
+        glTexSubImage2D(GL_TEXTURE_2D, static_cast<GLint>(level), 0, firstRow, levels_[level].width,
+                        rows, GL_BGR_EXT, GL_UNSIGNED_BYTE, texels);
+    }
+
+  private:
+    const std::vector<LevelSize>& levels_;
+};
+
+} // namespace
 
 void Texture::Release() {
     if (glName_ != 0) {
@@ -56,9 +76,31 @@ bool Texture::LoadBmp(const char* path) {
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-    const int built = gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width_, height_, GL_BGR_EXT,
-                                        GL_UNSIGNED_BYTE, image.pixels.get());
-    bench::OnTextureBuilt(bench::Now() - buildStart, built == 0);
+    GLint maxSide = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
+    // The levels start from the pixels where the file lies. A top-down file (negative height)
+    // gives no levels, so the texture stays without an image.
+    const PictureView picture{image.pixels, width_, height_, image.layout.stride};
+    const std::vector<LevelSize> levels = PyramidLevels(width_, height_, maxSide);
+    // Every level is given its size first, level 0 first, so that the GL lays out the whole
+    // chain at once; the strips then fill it in. They are packed tight, and a 1- or 2-texel row
+    // is not a multiple of four bytes.
+    const double storageStart = bench::Now();
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(i), 3, levels[i].width, levels[i].height, 0,
+                     GL_BGR_EXT, GL_UNSIGNED_BYTE, nullptr);
+    }
+    bench::OnTextureStorage(bench::Now() - storageStart);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    LevelUpload upload(levels);
+    const bool built = BuildPyramid(picture, levels, upload);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    if (!built && !levels.empty()) {
+        // Storage without texels would show as garbage; no image at all shows the tints.
+        glTexImage2D(GL_TEXTURE_2D, 0, 3, 0, 0, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, nullptr);
+    }
+    bench::OnTextureBuilt(bench::Now() - buildStart, built);
+    bench::KeepPicture(image.storage, image.pixels, width_, height_);
     return true;
 }
 

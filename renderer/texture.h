@@ -18,8 +18,9 @@ class Texture {
     // A fresh texture name, bound, with the wrap and filter parameters; always true.
     bool Create(const char* path);
     void Bind() const;
-    // True when the picture was handed to the mipmap builder. On false the texture keeps its
-    // name without an image, which GL draws as if texturing were off.
+    // True when the picture was read whole and handed on to make its mipmap levels (a top-down
+    // file gives none). On false the texture keeps its name without an image, which GL draws
+    // as if texturing were off.
     bool LoadBmp(const char* path);
 
     std::int32_t width() const { return width_; }

@@ -17,6 +17,7 @@ class Lumovane_S final : public Form, private SessionHost {
   private:
     void Form_Load() override;
     void Form_QueryUnload(bool& cancel, UnloadMode mode) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     // SessionHost
     void SizeToScreen() override;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 using lumo::SnapshotOutcome;
@@ -124,6 +126,31 @@ TEST(ReadSnapshot, FailsOnAFileThatEndsEarly) {
     BmpRecipe recipe;
     recipe.sizeImage = 36 + 4;
     EXPECT_EQ(Read(BuildBmp(recipe)).outcome, SnapshotOutcome::kShortPixelBlock);
+}
+
+TEST(ReadSnapshot, AMemorySourceLendsThePixelBlockInPlace) {
+    BmpRecipe recipe;
+    recipe.width = 5;
+    recipe.height = 3;
+    recipe.offBits = 54 + 8;
+    auto file = std::make_shared<std::vector<std::uint8_t>>(BuildBmp(recipe));
+    const std::weak_ptr<std::vector<std::uint8_t>> alive = file;
+    lumo::SnapshotImage image;
+    {
+        lumo::MemorySource source(file->data(), file->size(), file);
+        image = lumo::ReadSnapshot(source);
+        ASSERT_TRUE(image.loaded());
+        EXPECT_EQ(image.pixels, file->data() + 62) << "not copied";
+    }
+    file.reset();
+    EXPECT_FALSE(alive.expired()) << "the image keeps the bytes it points into";
+    ExpectPatternRows(image, 16);
+
+    const auto whole = BuildBmp(recipe);
+    lumo::MemorySource cut(whole.data(), whole.size() - 1);
+    const lumo::SnapshotImage shortImage = lumo::ReadSnapshot(cut);
+    EXPECT_EQ(shortImage.outcome, SnapshotOutcome::kShortPixelBlock);
+    EXPECT_EQ(shortImage.pixels, nullptr);
 }
 
 TEST(ReadSnapshot, RefusesDamagedHeadersBeforeReadingPixels) {

@@ -25,7 +25,7 @@ TEST(SnapshotFile, ReadsAScreenSizedFileWhole) {
     EXPECT_EQ(image.layout.width, 1366);
     EXPECT_EQ(image.layout.height, 768);
     ASSERT_EQ(image.layout.pixelBytes, 4100u * 768u);
-    EXPECT_EQ(0, std::memcmp(image.pixels.get(), bytes.data() + 54, image.layout.pixelBytes));
+    EXPECT_EQ(0, std::memcmp(image.pixels, bytes.data() + 54, image.layout.pixelBytes));
 }
 
 TEST(SnapshotFile, SkipsExtraHeaderBytesAndReadsTheGivenSize) {
@@ -41,7 +41,7 @@ TEST(SnapshotFile, SkipsExtraHeaderBytesAndReadsTheGivenSize) {
     const auto image = lumo::ReadSnapshotFile(file.path());
     ASSERT_TRUE(image.loaded());
     ASSERT_EQ(image.layout.pixelBytes, 122u);
-    EXPECT_EQ(0, std::memcmp(image.pixels.get(), bytes.data() + 154, 122));
+    EXPECT_EQ(0, std::memcmp(image.pixels, bytes.data() + 154, 122));
 }
 
 TEST(SnapshotFile, FailsWithoutAFile) {

@@ -7,8 +7,12 @@
 #include "temp_file.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -40,6 +44,52 @@ std::vector<std::uint8_t> SolidBmp(std::int32_t width, std::int32_t height, std:
         }
     }
     return bytes;
+}
+
+// Something like a desktop: smooth gradients, hard-edged windows, and a little noise.
+std::vector<std::uint8_t> DesktopBmp(std::int32_t width, std::int32_t height) {
+    BmpRecipe recipe;
+    recipe.width = width;
+    recipe.height = height;
+    auto bytes = BuildBmp(recipe);
+    const std::size_t stride = lumo::testing::TestStride(width);
+    std::uint32_t noise = 1;
+    for (std::int32_t y = 0; y < height; ++y) {
+        for (std::int32_t x = 0; x < width; ++x) {
+            const bool window = (x / 97 + y / 61) % 3 == 0;
+            noise = noise * 1664525u + 1013904223u;
+            for (std::size_t c = 0; c < 3; ++c) {
+                const double wave =
+                    127.5 + 127.5 * std::sin(x * 0.013 * static_cast<double>(c + 1) + y * 0.021);
+                const int value =
+                    (window ? 230 - 40 * static_cast<int>(c) : static_cast<int>(wave)) +
+                    static_cast<int>(noise >> 28) - 8;
+                bytes[54 + static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x) * 3 +
+                      c] = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+            }
+        }
+    }
+    return bytes;
+}
+
+struct Level {
+    GLint width = 0;
+    GLint height = 0;
+    std::vector<std::uint8_t> texels;
+};
+
+std::vector<Level> ReadLevels() {
+    std::vector<Level> levels;
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    for (GLint i = 0; LevelWidth(i) > 0; ++i) {
+        Level level;
+        level.width = LevelWidth(i);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, i, GL_TEXTURE_HEIGHT, &level.height);
+        level.texels.resize(static_cast<std::size_t>(level.width * level.height) * 3);
+        glGetTexImage(GL_TEXTURE_2D, i, GL_RGB, GL_UNSIGNED_BYTE, level.texels.data());
+        levels.push_back(std::move(level));
+    }
+    return levels;
 }
 
 class TextureTest : public ::testing::Test {
@@ -98,6 +148,39 @@ TEST_F(TextureTest, LoadsBlueGreenRedRowsAsAMipmappedImage) {
     EXPECT_EQ(texels[1], 200);
     EXPECT_EQ(texels[2], 10);
     EXPECT_GT(LevelWidth(1), 0) << "mipmap levels are built";
+}
+
+TEST_F(TextureTest, EveryLevelLooksLikeTheSystemBuildersLevel) {
+    // 1366 x 768 is scaled up across and down the other way (to 1024 x 1024).
+    const std::vector<std::uint8_t> bytes = DesktopBmp(1366, 768);
+    TempFile file("lumo_texture_desktop.bmp", bytes);
+    lumo::Texture texture;
+    ASSERT_TRUE(texture.LoadBmp(file.path()));
+    const std::vector<Level> ours = ReadLevels();
+
+    GLuint reference = 0;
+    glGenTextures(1, &reference);
+    glBindTexture(GL_TEXTURE_2D, reference);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    ASSERT_EQ(gluBuild2DMipmaps(GL_TEXTURE_2D, 3, 1366, 768, GL_BGR_EXT, GL_UNSIGNED_BYTE,
+                                bytes.data() + 54),
+              0);
+    const std::vector<Level> system = ReadLevels();
+    glDeleteTextures(1, &reference);
+
+    ASSERT_EQ(ours.size(), system.size());
+    for (std::size_t i = 0; i < ours.size(); ++i) {
+        ASSERT_EQ(ours[i].width, system[i].width) << "level " << i;
+        ASSERT_EQ(ours[i].height, system[i].height) << "level " << i;
+        for (std::size_t c = 0; c < 3; ++c) {
+            double sum = 0.0;
+            for (std::size_t at = c; at < ours[i].texels.size(); at += 3) {
+                sum += std::abs(ours[i].texels[at] - system[i].texels[at]);
+            }
+            const double mean = sum / static_cast<double>(ours[i].texels.size() / 3);
+            EXPECT_LE(mean, 2.0) << "level " << i << " channel " << c;
+        }
+    }
 }
 
 TEST_F(TextureTest, AFailedLoadKeepsANameWithoutAnImage) {

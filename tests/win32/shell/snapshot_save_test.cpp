@@ -60,7 +60,7 @@ TEST_P(SnapshotSave, WritesWhatTheRendererReadsPixelForPixel) {
 
     int wrong = 0;
     for (int row = 0; row < height; ++row) {
-        const std::uint8_t* line = image.pixels.get() + stride * static_cast<std::uint64_t>(row);
+        const std::uint8_t* line = image.pixels + stride * static_cast<std::uint64_t>(row);
         const int y = height - 1 - row; // the first row in the file is the bottom one
         for (int x = 0; x < width; ++x) {
             const COLORREF want = PatternAt(x, y);
