@@ -2,7 +2,8 @@
 # /s: the saver photographs the desktop into C:\v_olka\Lumovane.bmp (24-bit, bottom-up, the
 # screen's size, equal to the screen pixel for pixel), starts the renderer, hides the cursor;
 # Esc ends the renderer and then the saver, which shows the cursor again and removes the snapshot
-# (a photo of the user's desktop); nothing is left.
+# (a photo of the user's desktop); nothing is left. The renderer shows stars that carry the
+# photograph, on a Japanese system and on an English one alike.
 # bench-size: 1024x768
 # code-pages: 932 1252
 set -euo pipefail
@@ -34,7 +35,15 @@ diff=$(compare -metric AE "$WORK/screen.png" "$SNAPSHOT" null: 2>&1 || true)
 [ "$diff" = 0 ] || fail "$diff pixels of the snapshot differ from the screen"
 echo "snapshot: ${w}x${h}, 24-bit bottom-up, equal to the screen"
 
-sleep 1
+# What the user sees: stars that carry the photograph, on black. The photograph alone has no
+# black, flat stars only a few dozen colours.
+sleep 2
+import -window root "$WORK/stars.png"
+colours=$(convert "$WORK/stars.png" -format '%k' info:)
+black=$(convert "$WORK/stars.png" -fill white +opaque black -format '%[fx:1-mean]' info:)
+[ "$colours" -ge 5000 ] && at_least "$black" 0.01 && at_least 0.95 "$black" ||
+    fail "no textured star field: $colours colours, black share $black"
+echo "textured stars: $colours colours, black share $black"
 saver_running || fail "the saver ended while the renderer runs"
 
 escape_at=$(now)
