@@ -3,6 +3,7 @@
 #include "command_line.h"
 #include "form.h"
 #include "program_folder.h"
+#include "screen_dpi.h"
 #include "twips.h"
 #include "wide_text.h"
 #include "win32_handles.h"
@@ -51,11 +52,11 @@ std::string ProgramFolder() {
 }
 
 double ScreenWidthTwips() {
-    return static_cast<double>(PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN)));
+    return PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN), ScreenDpi());
 }
 
 double ScreenHeightTwips() {
-    return static_cast<double>(PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN)));
+    return PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN), ScreenDpi());
 }
 
 bool StartProgram(const std::string& path) {
