@@ -7,7 +7,7 @@
 #
 # The command sees DISPLAY, WINEPREFIX, PULSE_SERVER, LUMO_BENCH_DIR (the run's folder),
 # LUMO_SINK_MONITOR (the null sink's monitor source), LUMO_SCREEN (WxH: the primary monitor's
-# size) and LUMO_MONITORS.
+# size), LUMO_MONITORS and LUMO_DPI.
 # --display uses an X display that already exists (the user's) instead of starting Xvfb.
 # --monitors N lays N monitors of --size side by side, the primary at the left: Xvfb's own
 # Xinerama stacks every head at 0,0, so an Xephyr with N screens runs inside a larger Xvfb, and
@@ -99,7 +99,7 @@ else
     start_x_server Xephyr -nolisten tcp -noreset +xinerama "${heads[@]}"
     xephyr_pid=$server_pid
 fi
-export LUMO_SCREEN=$size LUMO_MONITORS=$monitors
+export LUMO_SCREEN=$size LUMO_MONITORS=$monitors LUMO_DPI=${dpi:-96}
 
 # Sound: a private daemon whose only sink is a null sink; its monitor is what tests record.
 export XDG_RUNTIME_DIR="$run/xdg" PULSE_RUNTIME_PATH="$run/pulse" PULSE_STATE_PATH="$run/pulse"

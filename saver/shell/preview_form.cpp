@@ -1,6 +1,7 @@
 #include "preview_form.h"
 
 #include "preview_resources.h"
+#include "screen_dpi.h"
 #include "settings.h"
 #include "twips.h"
 #include "wide_text.h"
@@ -10,6 +11,11 @@
 namespace lumo {
 
 namespace {
+
+// Pixels of this screen, such as the preview area's size, in twips.
+double Twips(int pixels) {
+    return PixelsToTwips(pixels, ScreenDpi());
+}
 
 // A JPEG still kept among the program's resources; an empty picture when it is missing or
 // cannot be decoded (the black background shows instead).
@@ -40,6 +46,7 @@ FormDesign PreviewDesign() {
     design.backColour = RGB(0, 0, 0);
     design.programIcon = false;
     design.showInTaskbar = true; // no hidden owner: the form is shown without one
+    // The design's size in pixels of the standard DPI: the same inches on every screen.
     design.clientWidth = 152 * kTwipsPerPixel;
     design.clientHeight = 112 * kTwipsPerPixel;
     design.picture = StillFromResource(IDR_PREVIEW_BACKGROUND);
@@ -49,16 +56,12 @@ FormDesign PreviewDesign() {
 ImageDesign PreviewImageDesign() {
     ImageDesign design;
     design.picture = StillFromResource(IDR_PREVIEW_IMAGE);
-    design.control = {0, 0, static_cast<double>(design.picture.WidthPixels()) * kTwipsPerPixel,
-                      static_cast<double>(design.picture.HeightPixels()) * kTwipsPerPixel};
+    design.control = {0, 0, Twips(design.picture.WidthPixels()),
+                      Twips(design.picture.HeightPixels())};
     // A preview area of another size gets the whole still scaled to it rather than a corner of
     // it on black: the effect fills the screen, so its preview fills the area too.
     design.stretch = true;
     return design;
-}
-
-double Twips(int pixels) {
-    return static_cast<double>(pixels) * kTwipsPerPixel;
 }
 
 } // namespace

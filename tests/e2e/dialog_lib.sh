@@ -12,11 +12,13 @@ open_dialog() {
     read_controls
 }
 
-# The window's controls: "client x y" and one "class<TAB>text<TAB>enabled<TAB>x y w h" per child.
+# The window's controls: "client<TAB>x y<TAB>w h" (the inner area) and one
+# "class<TAB>text<TAB>enabled<TAB>x y w h" per child.
 read_controls() {
     probe controls "$DIALOG_TITLE" | tr -d '\r' >"$WORK/controls" ||
         fail "the settings window's controls cannot be read"
     read -r CLIENT_X CLIENT_Y < <(awk -F'\t' '$1 == "client" { print $2 }' "$WORK/controls")
+    read -r CLIENT_W CLIENT_H < <(awk -F'\t' '$1 == "client" { print $3 }' "$WORK/controls")
 }
 
 # "x y w h" of the child window with that class and text.

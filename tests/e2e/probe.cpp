@@ -273,11 +273,15 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (cmd == L"controls") {
-        // The inner area's corner first, so that tests can turn design places into screen ones.
+        // The inner area's corner and size first, so that tests can turn design places into
+        // screen ones.
         POINT origin = {0, 0};
         ClientToScreen(h, &origin);
-        char head[64];
-        std::snprintf(head, sizeof head, "client\t%ld %ld", origin.x, origin.y);
+        RECT inner = {};
+        GetClientRect(h, &inner);
+        char head[96];
+        std::snprintf(head, sizeof head, "client\t%ld %ld\t%ld %ld", origin.x, origin.y,
+                      inner.right, inner.bottom);
         ChildTexts t;
         t.lines.push_back(head);
         EnumChildWindows(h, CollectControl, reinterpret_cast<LPARAM>(&t));

@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "form.h"
+#include "screen_dpi.h"
 #include "twips.h"
 #include "wide_text.h"
 
@@ -35,11 +36,11 @@ std::string CommandLine() {
 }
 
 double ScreenWidthTwips() {
-    return static_cast<double>(PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN)));
+    return PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN), ScreenDpi());
 }
 
 double ScreenHeightTwips() {
-    return static_cast<double>(PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN)));
+    return PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN), ScreenDpi());
 }
 
 void SetMousePointer(MousePointer pointer) {

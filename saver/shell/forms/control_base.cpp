@@ -1,6 +1,7 @@
 #include "control_base.h"
 
 #include "container.h"
+#include "screen_dpi.h"
 #include "twips.h"
 
 namespace lumo {
@@ -15,10 +16,11 @@ ControlBase::~ControlBase() {
 }
 
 RECT ControlBase::PixelRect() const {
-    const int left = TwipsToPixels(design_.left);
-    const int top = TwipsToPixels(design_.top);
-    return RECT{left, top, left + TwipsToPixels(design_.width),
-                top + TwipsToPixels(design_.height)};
+    const int dpi = ScreenDpi();
+    const int left = TwipsToPixels(design_.left, dpi);
+    const int top = TwipsToPixels(design_.top, dpi);
+    return RECT{left, top, left + TwipsToPixels(design_.width, dpi),
+                top + TwipsToPixels(design_.height, dpi)};
 }
 
 void ControlBase::Move(double left, double top, double width, double height) {

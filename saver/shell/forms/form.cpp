@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "application.h"
+#include "screen_dpi.h"
 #include "timer.h"
 
 #include <algorithm>
@@ -72,7 +73,9 @@ void Form::Load() {
         return;
     }
     RegisterClassOnce(kFormClass);
-    RECT outer{0, 0, TwipsToPixels(design_.clientWidth), TwipsToPixels(design_.clientHeight)};
+    const int dpi = ScreenDpi();
+    RECT outer{0, 0, TwipsToPixels(design_.clientWidth, dpi),
+               TwipsToPixels(design_.clientHeight, dpi)};
     ::AdjustWindowRectEx(&outer, Style(), FALSE, ExStyle());
     const HWND owner = design_.showInTaskbar ? nullptr : app::HiddenOwnerWindow();
     const RECT place{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + (outer.right - outer.left),
@@ -262,8 +265,9 @@ void Form::Move(double left, double top, double width, double height) {
     if (Hwnd() == nullptr) {
         return;
     }
-    ::MoveWindow(Hwnd(), TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height), TRUE);
+    const int dpi = ScreenDpi();
+    ::MoveWindow(Hwnd(), TwipsToPixels(left, dpi), TwipsToPixels(top, dpi),
+                 TwipsToPixels(width, dpi), TwipsToPixels(height, dpi), TRUE);
 }
 
 namespace {
@@ -277,18 +281,18 @@ RECT WindowRectOf(HWND hwnd) {
 } // namespace
 
 double Form::Left() const {
-    return static_cast<double>(PixelsToTwips(WindowRectOf(Hwnd()).left));
+    return PixelsToTwips(WindowRectOf(Hwnd()).left, ScreenDpi());
 }
 double Form::Top() const {
-    return static_cast<double>(PixelsToTwips(WindowRectOf(Hwnd()).top));
+    return PixelsToTwips(WindowRectOf(Hwnd()).top, ScreenDpi());
 }
 double Form::Width() const {
     const RECT r = WindowRectOf(Hwnd());
-    return static_cast<double>(PixelsToTwips(r.right - r.left));
+    return PixelsToTwips(r.right - r.left, ScreenDpi());
 }
 double Form::Height() const {
     const RECT r = WindowRectOf(Hwnd());
-    return static_cast<double>(PixelsToTwips(r.bottom - r.top));
+    return PixelsToTwips(r.bottom - r.top, ScreenDpi());
 }
 
 void Form::SetCaption(const std::wstring& caption) {

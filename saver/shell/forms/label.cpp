@@ -1,6 +1,7 @@
 #include "label.h"
 
 #include "application.h"
+#include "screen_dpi.h"
 
 #include <windowsx.h>
 
@@ -10,7 +11,7 @@
 namespace lumo {
 
 HFONT CreateDesignFont(const FontDesign& font) {
-    const int height = -static_cast<int>(std::lround(font.points * 96.0 / 72.0));
+    const int height = -static_cast<int>(std::lround(font.points * ScreenDpi() / 72.0));
     return ::CreateFontW(height, 0, 0, 0, font.weight, font.italic ? TRUE : FALSE,
                          font.underline ? TRUE : FALSE, font.strikethrough ? TRUE : FALSE,
                          static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,

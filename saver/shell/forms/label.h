@@ -50,7 +50,7 @@ class Label : public Control {
     bool pressed_ = false;
 };
 
-// A font made from its design at the standard 96 dots per inch.
+// A font made from its design at the screen's DPI.
 HFONT CreateDesignFont(const FontDesign& font);
 
 // Draws a label's caption into `box` of `dc` (the background is the caller's), in the

@@ -1,5 +1,6 @@
 #include "line.h"
 
+#include "screen_dpi.h"
 #include "win32_handles.h"
 
 #include <algorithm>
@@ -9,7 +10,7 @@ namespace lumo {
 
 ControlDesign Line::BoundsOf(const LineDesign& design) {
     // The pen's width reaches past the ends: the bounds take it in, for repainting.
-    const double reach = (design.width + 1) * kTwipsPerPixel;
+    const double reach = PixelsToTwips(design.width + 1, ScreenDpi());
     ControlDesign bounds;
     bounds.left = std::min(design.x1, design.x2) - reach;
     bounds.top = std::min(design.y1, design.y2) - reach;
@@ -46,10 +47,11 @@ void Line::SetLineWidth(int pixels) {
 void Line::Draw(HDC dc) const {
     win::GdiObject<HPEN> pen(::CreatePen(PS_SOLID, design_.width, design_.colour));
     win::SelectedObject selected(dc, pen.Get());
-    const int x1 = TwipsToPixels(design_.x1);
-    const int y1 = TwipsToPixels(design_.y1);
-    const int x2 = TwipsToPixels(design_.x2);
-    const int y2 = TwipsToPixels(design_.y2);
+    const int dpi = ScreenDpi();
+    const int x1 = TwipsToPixels(design_.x1, dpi);
+    const int y1 = TwipsToPixels(design_.y1, dpi);
+    const int x2 = TwipsToPixels(design_.x2, dpi);
+    const int y2 = TwipsToPixels(design_.y2, dpi);
     ::MoveToEx(dc, x1, y1, nullptr);
     ::LineTo(dc, x2, y2);
     if (design_.width == 1) {

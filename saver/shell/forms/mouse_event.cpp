@@ -1,5 +1,7 @@
 #include "mouse_event.h"
 
+#include "screen_dpi.h"
+
 namespace lumo {
 
 MouseAction MouseActionOf(UINT message) {
@@ -62,8 +64,8 @@ MouseEvent MouseEventOf(UINT message, WPARAM wParam, LPARAM lParam, POINT origin
                                                                : ButtonOfMessage(message);
     event.shift = ((wParam & MK_SHIFT) != 0 ? 1 : 0) | ((wParam & MK_CONTROL) != 0 ? 2 : 0) |
                   (::GetKeyState(VK_MENU) < 0 ? 4 : 0);
-    event.x = FromPixels(at.x - origin.x, unit);
-    event.y = FromPixels(at.y - origin.y, unit);
+    event.x = FromPixels(at.x - origin.x, unit, ScreenDpi());
+    event.y = FromPixels(at.y - origin.y, unit, ScreenDpi());
     return event;
 }
 

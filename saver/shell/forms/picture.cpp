@@ -1,5 +1,8 @@
 #include "picture.h"
 
+#include "screen_dpi.h"
+#include "twips.h"
+
 #include <ole2.h>
 #include <olectl.h>
 
@@ -57,7 +60,7 @@ std::vector<std::uint8_t> ReadWholeFile(const std::wstring& path) {
 }
 
 int HimetricToPixels(OLE_XSIZE_HIMETRIC himetric) {
-    return ::MulDiv(static_cast<int>(himetric), 96, 2540);
+    return ::MulDiv(static_cast<int>(himetric), kStandardDpi, 2540);
 }
 
 } // namespace
@@ -108,6 +111,11 @@ Picture Picture::FromBytes(const void* data, std::size_t size) {
             height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
         }
     }
+    // The pictures were drawn for the standard DPI: on another screen they take the size their
+    // twips do there, as the controls showing them do.
+    const int dpi = ScreenDpi();
+    width = ScaledFromStandard(width, dpi);
+    height = ScaledFromStandard(height, dpi);
     if (width <= 0 || height <= 0 || width > kLargestSide || height > kLargestSide ||
         static_cast<long long>(width) * height > kMostPixels) {
         throw std::runtime_error("picture of no usable size");
@@ -133,6 +141,11 @@ Picture Picture::FromBytes(const void* data, std::size_t size) {
         win::SelectedObject into(dc.Get(), bitmap->handle.Get());
         const RECT all{0, 0, width, height};
         ::FillRect(dc.Get(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        if (dpi != kStandardDpi) {
+            // Enlarged pictures are smoothed rather than made of blocks of repeated pixels.
+            ::SetStretchBltMode(dc.Get(), HALFTONE);
+            ::SetBrushOrgEx(dc.Get(), 0, 0, nullptr);
+        }
         // Metric pictures run bottom-up: start at the top edge and go up by the height.
         if (FAILED(decoded->Render(dc.Get(), 0, 0, width, height, 0, himetricHeight, himetricWidth,
                                    -himetricHeight, nullptr))) {

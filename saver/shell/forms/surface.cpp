@@ -1,5 +1,7 @@
 #include "surface.h"
 
+#include "screen_dpi.h"
+
 #include <cmath>
 #include <stdexcept>
 
@@ -51,7 +53,7 @@ void Surface::Resize(int widthPixels, int heightPixels) {
 }
 
 int Surface::ToPx(double value) const {
-    return scaleMode_ == ScaleMode::Twips ? TwipsToPixels(value)
+    return scaleMode_ == ScaleMode::Twips ? TwipsToPixels(value, ScreenDpi())
                                           : static_cast<int>(std::lround(value));
 }
 

@@ -5,6 +5,7 @@
 // of it (Container::PaintArea).
 
 #include "picture.h"
+#include "screen_dpi.h"
 #include "twips.h"
 #include "win32_handles.h"
 
@@ -40,8 +41,8 @@ class Surface {
     // The drawing unit of every coordinate below.
     void SetScaleMode(ScaleMode mode) { scaleMode_ = mode; }
     ScaleMode GetScaleMode() const { return scaleMode_; }
-    double ScaleWidth() const { return FromPixels(width_, scaleMode_); }
-    double ScaleHeight() const { return FromPixels(height_, scaleMode_); }
+    double ScaleWidth() const { return FromPixels(width_, scaleMode_, ScreenDpi()); }
+    double ScaleHeight() const { return FromPixels(height_, scaleMode_, ScreenDpi()); }
 
     // A device context on the image itself: what is drawn through it stays.
     HDC Dc() const { return dc_.Get(); }
