@@ -28,18 +28,7 @@ int ResourceOf(Face face) {
 }
 
 Picture LoadFace(Face face) {
-    const HMODULE module = ::GetModuleHandleW(nullptr);
-    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(ResourceOf(face)),
-                                        MAKEINTRESOURCEW(10)); // RT_RCDATA
-    if (found == nullptr) {
-        throw std::runtime_error("face picture missing");
-    }
-    const HGLOBAL loaded = ::LoadResource(module, found);
-    const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;
-    if (bytes == nullptr) {
-        throw std::runtime_error("face picture unreadable");
-    }
-    return Picture::FromBytes(bytes, ::SizeofResource(module, found));
+    return Picture::FromResource(ResourceOf(face));
 }
 
 } // namespace

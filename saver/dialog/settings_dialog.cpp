@@ -22,18 +22,8 @@ namespace {
 
 // A picture kept as a resource of the program; an empty picture when it is missing.
 Picture ResourcePicture(int id) {
-    const HMODULE module = ::GetModuleHandleW(nullptr);
-    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));
-    if (found == nullptr) {
-        return Picture{};
-    }
-    const HGLOBAL loaded = ::LoadResource(module, found);
-    const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;
-    if (bytes == nullptr) {
-        return Picture{};
-    }
     try {
-        return Picture::FromBytes(bytes, ::SizeofResource(module, found));
+        return Picture::FromResource(id);
     } catch (...) {
         return Picture{};
     }

@@ -20,20 +20,8 @@ double Twips(int pixels) {
 // A JPEG still kept among the program's resources; an empty picture when it is missing or
 // cannot be decoded (the black background shows instead).
 Picture StillFromResource(int id) {
-    const HMODULE module = ::GetModuleHandleW(nullptr);
-    const HRSRC found =
-        ::FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RT_RCDATA
-    if (found == nullptr) {
-        return {};
-    }
-    const HGLOBAL loaded = ::LoadResource(module, found);
-    const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;
-    const DWORD size = ::SizeofResource(module, found);
-    if (bytes == nullptr || size == 0) {
-        return {};
-    }
     try {
-        return Picture::FromBytes(bytes, size);
+        return Picture::FromResource(id);
     } catch (...) {
         return {};
     }

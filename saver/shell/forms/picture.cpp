@@ -70,6 +70,17 @@ Picture Picture::Load(const std::wstring& path) {
     return FromBytes(bytes.data(), bytes.size());
 }
 
+Picture Picture::FromResource(int id) {
+    const HMODULE module = ::GetModuleHandleW(nullptr);
+    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));
+    const HGLOBAL loaded = found != nullptr ? ::LoadResource(module, found) : nullptr;
+    const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;
+    if (bytes == nullptr) {
+        throw std::runtime_error("picture resource missing");
+    }
+    return FromBytes(bytes, ::SizeofResource(module, found));
+}
+
 Picture Picture::FromBytes(const void* data, std::size_t size) {
     if (data == nullptr || size == 0 || size > 0x7FFFFFFF) {
         throw std::runtime_error("no picture bytes");

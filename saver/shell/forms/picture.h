@@ -22,6 +22,9 @@ class Picture {
     // raises a run-time error.
     static Picture Load(const std::wstring& path);
     static Picture FromBytes(const void* data, std::size_t size);
+    // The picture kept as raw data (RT_RCDATA) `id` among the program's own resources; throws
+    // as Load does when it is missing or no picture.
+    static Picture FromResource(int id);
 
     bool Empty() const { return bitmap_ == nullptr; }
     int WidthPixels() const { return bitmap_ ? bitmap_->width : 0; }
