@@ -81,9 +81,13 @@ bool FileExists(const std::wstring& path) {
 }
 
 void LoadSettings(const std::wstring& programFolder) {
-    const std::wstring iniPath = SettingsFilePath(programFolder);
+    // Read once: the three keys come from the same bytes.
+    const auto file = ReadWholeFile(SettingsFilePath(programFolder));
     LoadSettingsWith(
-        Bgm(), programFolder, [&](const char* key) { return ReadIni(kIniSection, key, iniPath); },
+        Bgm(), programFolder,
+        [&](const char* key) {
+            return file ? IniValueOf(*file, kIniSection, key) : std::wstring();
+        },
         [](const std::wstring& path) { return FileExists(path); });
 }
 
