@@ -21,7 +21,7 @@ class LevelUpload final : public StripSink {
     void Strip(std::size_t level, std::int32_t firstRow, std::int32_t rows,
                const std::uint8_t* texels) override {
         glTexSubImage2D(GL_TEXTURE_2D, static_cast<GLint>(level), 0, firstRow, levels_[level].width,
-                        rows, GL_BGR_EXT, GL_UNSIGNED_BYTE, texels);
+                        rows, GL_RGBA, GL_UNSIGNED_BYTE, texels);
     }
 
   private:
@@ -83,18 +83,15 @@ bool Texture::LoadBmp(const char* path) {
     const PictureView picture{image.pixels, width_, height_, image.layout.stride};
     const std::vector<LevelSize> levels = PyramidLevels(width_, height_, maxSide);
     // Every level is given its size first, level 0 first, so that the GL lays out the whole
-    // chain at once; the strips then fill it in. They are packed tight, and a 1- or 2-texel row
-    // is not a multiple of four bytes.
+    // chain at once; the strips then fill it in, rows of whole four-byte texels.
     const double storageStart = bench::Now();
     for (std::size_t i = 0; i < levels.size(); ++i) {
         glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(i), 3, levels[i].width, levels[i].height, 0,
-                     GL_BGR_EXT, GL_UNSIGNED_BYTE, nullptr);
+                     GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
     }
     bench::OnTextureStorage(bench::Now() - storageStart);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     LevelUpload upload(levels);
     const bool built = BuildPyramid(picture, levels, upload);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     if (!built && !levels.empty()) {
         // Storage without texels would show as garbage; no image at all shows the tints.
         glTexImage2D(GL_TEXTURE_2D, 0, 3, 0, 0, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, nullptr);

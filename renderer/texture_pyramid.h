@@ -35,9 +35,10 @@ struct LevelSize {
 // positive size.
 std::vector<LevelSize> PyramidLevels(std::int32_t width, std::int32_t height, std::int32_t maxSide);
 
-// Receives the levels: rows firstRow to firstRow + rows - 1 of a level, tightly packed, three
-// bytes per texel. Each level's rows come in order and exactly once; the bytes are valid only
-// during the call.
+// Receives the levels: rows firstRow to firstRow + rows - 1 of a level, tightly packed, four
+// bytes per texel: red, green, blue and 255, the order in which the GL keeps texels, so that
+// handing them over is a plain copy. Each level's rows come in order and exactly once; the bytes
+// are valid only during the call.
 class StripSink {
   public:
     virtual ~StripSink() = default;
@@ -45,8 +46,7 @@ class StripSink {
                        const std::uint8_t* texels) = 0;
 };
 
-// Makes the levels (as PyramidLevels gives them for the picture) and hands them to sink. A
-// picture that already has level 0's size and no row padding is handed on as level 0 itself.
+// Makes the levels (as PyramidLevels gives them for the picture) and hands them to sink.
 // False, with nothing handed out, when the picture has no positive size or the few rows of
 // working memory cannot be allocated.
 bool BuildPyramid(const PictureView& picture, const std::vector<LevelSize>& levels,

@@ -19,36 +19,37 @@ class Levels final : public lumo::StripSink {
   public:
     explicit Levels(const std::vector<LevelSize>& sizes) : sizes(sizes), texels(sizes.size()) {
         for (std::size_t i = 0; i < sizes.size(); ++i) {
-            texels[i].reserve(static_cast<std::size_t>(sizes[i].width * sizes[i].height) * 3);
+            texels[i].reserve(static_cast<std::size_t>(sizes[i].width * sizes[i].height) * 4);
         }
     }
     void Strip(std::size_t level, std::int32_t firstRow, std::int32_t rows,
                const std::uint8_t* strip) override {
         ASSERT_LT(level, sizes.size());
-        const auto rowBytes = static_cast<std::size_t>(sizes[level].width) * 3;
+        const auto rowBytes = static_cast<std::size_t>(sizes[level].width) * 4;
         ASSERT_EQ(texels[level].size(), static_cast<std::size_t>(firstRow) * rowBytes);
         ASSERT_LE(firstRow + rows, sizes[level].height);
         texels[level].insert(texels[level].end(), strip,
                              strip + static_cast<std::size_t>(rows) * rowBytes);
-        if (level == 0 && firstRow == 0) {
-            topStrip = strip;
-        }
     }
     bool Complete() const {
         for (std::size_t i = 0; i < sizes.size(); ++i) {
             if (texels[i].size() !=
-                static_cast<std::size_t>(sizes[i].width * sizes[i].height) * 3) {
+                static_cast<std::size_t>(sizes[i].width * sizes[i].height) * 4) {
                 return false;
             }
         }
         return true;
     }
+    // Channel c as the picture numbers it (blue, green, red); the levels hold red, green, blue
+    // and a fourth byte, which is 255.
     double At(std::size_t level, std::int32_t x, std::int32_t y, int c) const {
-        return texels[level][static_cast<std::size_t>((y * sizes[level].width + x) * 3 + c)];
+        return texels[level][static_cast<std::size_t>((y * sizes[level].width + x) * 4 + 2 - c)];
+    }
+    std::uint8_t Fourth(std::size_t level, std::size_t texel) const {
+        return texels[level][texel * 4 + 3];
     }
     std::vector<LevelSize> sizes;
     std::vector<std::vector<std::uint8_t>> texels;
-    const std::uint8_t* topStrip = nullptr;
 };
 
 // A picture of noise (so that every weight shows) with rows padded to four bytes.
@@ -115,14 +116,19 @@ TEST(TexturePyramid, LevelsHalveEachSideDownToOneTexel) {
 }
 
 TEST(TexturePyramid, LevelZeroIsTheAreaMeanAndEachLevelTheMeanOfTheOneAbove) {
-    // Odd sides, one-texel sides, shrinking, enlarging, a size kept as it is, and a level 0 of
-    // several strips.
-    const std::pair<std::int32_t, std::int32_t> sizes[] = {
-        {5, 3}, {1, 7}, {7, 1}, {1, 1}, {13, 6}, {3, 11}, {4, 2}, {23, 17}, {40, 70}};
-    for (const auto& [w, h] : sizes) {
-        SCOPED_TRACE(::testing::Message() << w << "x" << h);
+    // Odd sides, one-texel sides, shrinking, enlarging, a size kept as it is, a level 0 of
+    // several strips, and shrinking fivefold under a small largest side.
+    struct Case {
+        std::int32_t width;
+        std::int32_t height;
+        std::int32_t maxSide = 16384;
+    };
+    const Case cases[] = {{5, 3}, {1, 7},   {7, 1},   {1, 1},  {13, 6},    {3, 11},
+                          {4, 2}, {23, 17}, {40, 70}, {97, 9}, {40, 70, 8}};
+    for (const auto& [w, h, maxSide] : cases) {
+        SCOPED_TRACE(::testing::Message() << w << "x" << h << " max " << maxSide);
         const Picture picture(w, h);
-        Levels pyramid(lumo::PyramidLevels(w, h, 16384));
+        Levels pyramid(lumo::PyramidLevels(w, h, maxSide));
         ASSERT_TRUE(lumo::BuildPyramid(picture.view(), pyramid.sizes, pyramid));
         ASSERT_TRUE(pyramid.Complete());
         const LevelSize top = pyramid.sizes[0];
@@ -133,6 +139,11 @@ TEST(TexturePyramid, LevelZeroIsTheAreaMeanAndEachLevelTheMeanOfTheOneAbove) {
                     ASSERT_LE(std::abs(pyramid.At(0, x, y, c) - expected), 1.0)
                         << x << "," << y << " c" << c;
                 }
+            }
+        }
+        for (std::size_t i = 0; i < pyramid.sizes.size(); ++i) {
+            for (std::size_t t = 0; t < pyramid.texels[i].size() / 4; ++t) {
+                ASSERT_EQ(pyramid.Fourth(i, t), 255) << "level " << i << " texel " << t;
             }
         }
         for (std::size_t i = 1; i < pyramid.sizes.size(); ++i) {
@@ -158,13 +169,18 @@ TEST(TexturePyramid, LevelZeroIsTheAreaMeanAndEachLevelTheMeanOfTheOneAbove) {
     }
 }
 
-TEST(TexturePyramid, APowerOfTwoPictureWithoutPaddingIsLevelZeroItself) {
-    const Picture picture(8, 64); // 24-byte rows: no padding; level 0 is taller than a strip
+TEST(TexturePyramid, APowerOfTwoPictureIsLevelZeroTexelForTexel) {
+    const Picture picture(8, 64); // level 0 is taller than a strip
     Levels pyramid(lumo::PyramidLevels(8, 64, 16384));
     ASSERT_TRUE(lumo::BuildPyramid(picture.view(), pyramid.sizes, pyramid));
     ASSERT_TRUE(pyramid.Complete());
-    EXPECT_EQ(pyramid.topStrip, picture.bytes.data()) << "handed on, not copied";
-    EXPECT_EQ(pyramid.texels[0], picture.bytes);
+    for (std::int32_t y = 0; y < 64; ++y) {
+        for (std::int32_t x = 0; x < 8; ++x) {
+            for (int c = 0; c < 3; ++c) {
+                ASSERT_EQ(pyramid.At(0, x, y, c), picture.At(x, y, c)) << x << "," << y;
+            }
+        }
+    }
     EXPECT_FALSE(lumo::BuildPyramid(PictureView{}, pyramid.sizes, pyramid));
 }
 
