@@ -9,34 +9,45 @@
 
 namespace lumo::win {
 
-// A kernel object handle (file, process, thread).
-class KernelHandle {
+// The one owner of a handle that is given back by a single call; Traits names the handle's
+// type, which values hold nothing, and the call.
+template <class Traits> class UniqueHandle {
   public:
-    KernelHandle() = default;
-    explicit KernelHandle(HANDLE h) : h_(h) {}
-    KernelHandle(KernelHandle&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
-    KernelHandle& operator=(KernelHandle&& other) noexcept {
+    using Handle = typename Traits::Handle;
+
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle h) : h_(h) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) {
             Reset(std::exchange(other.h_, nullptr));
         }
         return *this;
     }
-    KernelHandle(const KernelHandle&) = delete;
-    KernelHandle& operator=(const KernelHandle&) = delete;
-    ~KernelHandle() { Reset(); }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    ~UniqueHandle() { Reset(); }
 
-    HANDLE Get() const { return h_; }
-    bool Valid() const { return h_ != nullptr && h_ != INVALID_HANDLE_VALUE; }
-    void Reset(HANDLE h = nullptr) {
+    Handle Get() const { return h_; }
+    bool Valid() const { return Traits::Valid(h_); }
+    void Reset(Handle h = nullptr) {
         if (Valid()) {
-            ::CloseHandle(h_);
+            Traits::Close(h_);
         }
         h_ = h;
     }
 
   private:
-    HANDLE h_ = nullptr;
+    Handle h_ = nullptr;
 };
+
+// A kernel object handle (file, process, thread).
+struct KernelHandleTraits {
+    using Handle = HANDLE;
+    static bool Valid(HANDLE h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) { ::CloseHandle(h); }
+};
+using KernelHandle = UniqueHandle<KernelHandleTraits>;
 
 // A window's device context from GetDC, given back with ReleaseDC.
 class WindowDc {
@@ -67,61 +78,21 @@ class WindowDc {
 };
 
 // A memory device context from CreateCompatibleDC, deleted with DeleteDC.
-class MemoryDc {
-  public:
-    MemoryDc() = default;
-    explicit MemoryDc(HDC dc) : dc_(dc) {}
-    MemoryDc(MemoryDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-    MemoryDc& operator=(MemoryDc&& other) noexcept {
-        if (this != &other) {
-            Reset(std::exchange(other.dc_, nullptr));
-        }
-        return *this;
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    ~MemoryDc() { Reset(); }
-
-    HDC Get() const { return dc_; }
-    void Reset(HDC dc = nullptr) {
-        if (dc_ != nullptr) {
-            ::DeleteDC(dc_);
-        }
-        dc_ = dc;
-    }
-
-  private:
-    HDC dc_ = nullptr;
+struct MemoryDcTraits {
+    using Handle = HDC;
+    static bool Valid(HDC dc) { return dc != nullptr; }
+    static void Close(HDC dc) { ::DeleteDC(dc); }
 };
+using MemoryDc = UniqueHandle<MemoryDcTraits>;
 
 // A GDI object (bitmap, pen, brush, font), deleted with DeleteObject. It must not be selected
 // into a device context when it goes: owners deselect it first (SelectedObject).
-template <class T> class GdiObject {
-  public:
-    GdiObject() = default;
-    explicit GdiObject(T h) : h_(h) {}
-    GdiObject(GdiObject&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) {
-            Reset(std::exchange(other.h_, nullptr));
-        }
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() { Reset(); }
-
-    T Get() const { return h_; }
-    void Reset(T h = nullptr) {
-        if (h_ != nullptr) {
-            ::DeleteObject(h_);
-        }
-        h_ = h;
-    }
-
-  private:
-    T h_ = nullptr;
+template <class T> struct GdiObjectTraits {
+    using Handle = T;
+    static bool Valid(T h) { return h != nullptr; }
+    static void Close(T h) { ::DeleteObject(h); }
 };
+template <class T> using GdiObject = UniqueHandle<GdiObjectTraits<T>>;
 
 // Selects an object into a device context for a scope and puts the previous one back.
 class SelectedObject {
