@@ -6,6 +6,7 @@
 #include "cover_windows.h"
 #include "frame_clock.h"
 #include "gl_context.h"
+#include "program_contract.h"
 #include "scene.h"
 
 #include <windows.h>
@@ -14,8 +15,6 @@
 
 namespace lumo {
 namespace {
-
-constexpr const char* kWindowName = "Lumovane_VC";
 
 struct RendererProgram {
     HWND window = nullptr;
@@ -115,7 +114,7 @@ bool RegisterWindowClass(HINSTANCE instance) {
     windowClass.lpfnWndProc = RendererWndProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kWindowName;
+    windowClass.lpszClassName = kRendererWindowClass;
     return RegisterClassA(&windowClass) != 0;
 }
 
@@ -143,9 +142,10 @@ int Run(HINSTANCE instance) {
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     bench::Mark(bench::Step::WindowBegins);
-    program.window = CreateWindowExA(
-        0, kWindowName, kWindowName, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CW_USEDEFAULT,
-        CW_USEDEFAULT, screenWidth, screenHeight, nullptr, nullptr, instance, nullptr);
+    program.window =
+        CreateWindowExA(0, kRendererWindowClass, kRendererWindowTitle,
+                        WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                        screenWidth, screenHeight, nullptr, nullptr, instance, nullptr);
     if (program.window == nullptr) {
         return 0;
     }

@@ -1,5 +1,7 @@
 #include "scene.h"
 
+#include "program_contract.h"
+
 #include "picture_quad.h"
 #include "star_field.h"
 #include "texture.h"

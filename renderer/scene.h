@@ -6,9 +6,6 @@
 
 namespace lumo {
 
-// Where the saver leaves the desktop picture.
-inline constexpr const char* SnapshotPath = "c:\\v_olka\\Lumovane.bmp";
-
 bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight);
 void DrawFrame(float frameSeconds);
 void ResizeViewport(std::int32_t width, std::int32_t height);

@@ -32,9 +32,9 @@ case "${1:-}" in
 esac
 
 name=ルモヴェイン
-version=$(sed -n 's/^ *VALUE "FileVersion", L"\([0-9.]*\)".*/\1/p' saver/shell/saver.rc)
+version=$(sed -n 's/^ *VALUE "FileVersion", L"\([0-9.]*\)".*/\1/p' saver/startup/saver.rc)
 [ -n "$version" ] || {
-    echo "release: no FileVersion in saver/shell/saver.rc" >&2
+    echo "release: no FileVersion in saver/startup/saver.rc" >&2
     exit 1
 }
 for program in "$name.scr" "$name.dll"; do
@@ -105,12 +105,12 @@ PACK
 # The first and last page's picture: the program's icon, enlarged pixel for pixel, over the
 # dark blue of its own background, at the size the wizard pages show.
 convert -size 164x314 gradient:'#000018-#102060' \
-    \( saver/shell/lumovane.ico -filter point -resize 96x96 \) -gravity north -geometry +0+48 \
+    \( saver/startup/lumovane.ico -filter point -resize 96x96 \) -gravity north -geometry +0+48 \
     -composite -type TrueColor BMP3:"$stage/wizard.bmp"
 # In the UTF-8 locale makensis reads its arguments' non-ASCII paths right.
 LC_ALL=C.UTF-8 makensis -V2 -WX -INPUTCHARSET UTF8 \
     -DVERSION="$version" -DVI_VERSION="$(vi_version "$version")" \
-    -DDIST="$dist" -DTEXTS="$stage" -DICON="$root/saver/shell/lumovane.ico" \
+    -DDIST="$dist" -DTEXTS="$stage" -DICON="$root/saver/startup/lumovane.ico" \
     -DWIZARD="$stage/wizard.bmp" -DOUTDIR="$out" release/setup.nsi >"$stage/makensis.log" || {
     cat "$stage/makensis.log" >&2
     echo "release: makensis failed" >&2

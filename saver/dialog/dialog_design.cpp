@@ -1,7 +1,7 @@
 #include "dialog_design.h"
 
 #include "dialog_steps.h"
-#include "entry.h"
+#include "program_names.h"
 #include "wide_text.h"
 
 namespace lumo {

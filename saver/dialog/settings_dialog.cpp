@@ -4,8 +4,8 @@
 #include "background_shading.h"
 #include "dialog_design.h"
 #include "dialog_resources.h"
-#include "entry.h"
 #include "open_file_record.h"
+#include "program_names.h"
 #include "program_services.h"
 #include "settings_file.h"
 #include "skip_on_error.h"
@@ -62,8 +62,6 @@ void InitializeButtonsIn(const Container& container) {
 }
 
 } // namespace
-
-Lumovane_P::Lumovane_P() : Lumovane_P(Bgm(), ApiResult, program::Folder()) {}
 
 Lumovane_P::Lumovane_P(BgmSettings& settings, std::int32_t& apiResult, std::wstring programFolder)
     : Form(DialogWindowDesign()), Panel(Pic_C.Add(*this, PanelDesign())),

@@ -21,9 +21,7 @@ namespace lumo {
 
 class Lumovane_P final : public Form, private DialogHost {
   public:
-    // The program's settings, saved beside the program.
-    Lumovane_P();
-    // Other settings and another folder for the settings file (tests).
+    // The settings the entry loaded, saved into the settings file in programFolder.
     Lumovane_P(BgmSettings& settings, std::int32_t& apiResult, std::wstring programFolder);
 
     // The controls, by their design names. Pic_C(0) holds the music group.

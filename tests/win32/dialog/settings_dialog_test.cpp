@@ -237,14 +237,11 @@ TEST_F(SettingsDialog, SavedSettingsAreWhatTheSaverLoadsBack) {
     EXPECT_TRUE(repeat == L" 4" || repeat == L"4") << repeat;
     EXPECT_EQ(ReadIni(kIniSection, kKeyBgmFile, ini), FromCp932(music));
 
-    BgmSettings& loaded = Bgm();
-    const BgmSettings before = loaded;
-    LoadSettings(FromCp932(folder));
+    const BgmSettings loaded = LoadSettings(FromCp932(folder));
     EXPECT_EQ(loaded.BgmKind, 1);
     EXPECT_EQ(loaded.BgmRepeat, 4);
     EXPECT_EQ(loaded.BgmFile, FromCp932(music));
     EXPECT_EQ(loaded.BgmFolder, FromCp932(folder));
-    loaded = before;
 }
 
 TEST_F(SettingsDialog, CancelAndTheCloseBoxWriteNothing) {

@@ -1,0 +1,106 @@
+#include "saver_session.h"
+
+#include "program_contract.h"
+#include "skip_on_error.h"
+
+namespace lumo {
+
+MusicFileKind MusicFileKindOf(std::wstring_view bgmFile) {
+    std::wstring ending(bgmFile.substr(bgmFile.size() < 3 ? 0 : bgmFile.size() - 3));
+    for (wchar_t& c : ending) {
+        if (c >= L'a' && c <= L'z') {
+            c = static_cast<wchar_t>(c - L'a' + L'A');
+        }
+    }
+    if (ending == L"WAV") {
+        return MusicFileKind::Wav;
+    }
+    if (ending == L"MP3") {
+        return MusicFileKind::Mp3;
+    }
+    return MusicFileKind::None;
+}
+
+void SaverSession::Form_Load() {
+    SkipOnError([&] { host_.SizeToScreen(); });
+    SkipOnError([&] { host_.CaptureDesktop(); });
+    // The renderer reads this file once at its start, so it must be whole before it runs.
+    SkipOnError([&] { host_.SaveSnapshot(SnapshotPath); });
+    SkipOnError([&] { host_.StartRenderer(start_.rendererPath); });
+
+    switch (start_.settings.BgmKind) {
+    case 1:
+        SkipOnError([&] { music_.CdOpen(); });
+        SkipOnError([&] { host_.SetTimerEnabled(SessionTimer::CdWatch, true); });
+        break;
+    case 2: {
+        const auto kind = MusicFileKindOf(start_.settings.BgmFile);
+        if (kind == MusicFileKind::Wav) {
+            SkipOnError([&] { music_.WavPlay(); });
+        }
+        if (kind == MusicFileKind::Mp3) {
+            SkipOnError([&] { music_.Mp3Play(); });
+            SkipOnError([&] { host_.SetTimerEnabled(SessionTimer::Mp3Repeat, true); });
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void SaverSession::Timer1_Timer() {
+    music_.Mp3Replay();
+}
+
+void SaverSession::Timer2_Timer() {
+    music_.CdWatch();
+    host_.SetTimerEnabled(SessionTimer::CdWatch, music_.CdAvailable());
+}
+
+void SaverSession::Timer3_Timer() {
+    if (program_.WindowExists(kRendererWindowTitle)) {
+        rendererSeen_ = true;
+        return;
+    }
+    host_.SetTimerEnabled(SessionTimer::RendererWatch, false);
+    host_.Unload();
+}
+
+void SaverSession::Form_QueryUnload() {
+    SkipOnError([&] {
+        if (host_.TimerEnabled(SessionTimer::CdWatch)) {
+            host_.SetTimerEnabled(SessionTimer::CdWatch, false);
+            music_.CdStop();
+        }
+    });
+    SkipOnError([&] {
+        if (start_.settings.BgmKind != 2) {
+            return;
+        }
+        const auto kind = MusicFileKindOf(start_.settings.BgmFile);
+        if (kind == MusicFileKind::Wav) {
+            SkipOnError([&] { music_.WavStop(); });
+        }
+        if (kind == MusicFileKind::Mp3) {
+            SkipOnError([&] { host_.SetTimerEnabled(SessionTimer::Mp3Repeat, false); });
+            SkipOnError([&] { music_.Mp3Stop(); });
+        }
+    });
+    SkipOnError([&] {
+        if (start_.restoreCursor) {
+            cursorCount_ = program_.ShowCursor(cursorCount_);
+        }
+    });
+    // The snapshot is a photo of the user's desktop in a folder every account can read. A
+    // renderer whose window came and went has read it; one never seen may still be starting and
+    // need it, and one still running is left its file as well.
+    SkipOnError([&] {
+        if (rendererSeen_ && !program_.WindowExists(kRendererWindowTitle)) {
+            host_.DeleteSnapshot(SnapshotPath);
+        }
+    });
+    program_.EndProgram();
+}
+
+} // namespace lumo

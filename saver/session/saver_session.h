@@ -1,0 +1,88 @@
+#pragma once
+// The saver session's steps, platform-free: what the session form does when it loads, on each
+// timer tick and when it is unloaded. SessionHost is the form (session_form.h) or a fake in
+// tests; SessionMusic is the music player seen through the eight operations the session uses.
+
+#include "program_services.h"
+#include "settings.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace lumo {
+
+// The music file's kind: its last three characters, upper-cased.
+enum class MusicFileKind { None, Wav, Mp3 };
+MusicFileKind MusicFileKindOf(std::wstring_view bgmFile);
+
+enum class SessionTimer {
+    Mp3Repeat,     // Timer1, 1000 ms
+    CdWatch,       // Timer2, 200 ms
+    RendererWatch, // Timer3, 500 ms
+};
+
+// What the entry worked out for the session, handed over once when the form is loaded.
+struct SessionStart {
+    BgmSettings settings;
+    std::wstring rendererPath;    // the program folder and the renderer's file name
+    bool restoreCursor = false;   // started with /s: the entry hid the cursor
+    std::int32_t cursorCount = 0; // what ShowCursor returned when the entry hid it
+};
+
+// The form's own part: its surface, its timers and its unload. What the session asks of the
+// program beyond its form goes through ProgramServices.
+class SessionHost {
+  public:
+    virtual ~SessionHost() = default;
+    virtual void SizeToScreen() = 0;
+    // Copies the desktop into the capture surface: desktop DC, BitBlt, refresh, release.
+    virtual void CaptureDesktop() = 0;
+    virtual void SaveSnapshot(const char* path) = 0;
+    virtual void DeleteSnapshot(const char* path) = 0;
+    virtual void StartRenderer(const std::wstring& path) = 0;
+    virtual bool TimerEnabled(SessionTimer timer) = 0;
+    virtual void SetTimerEnabled(SessionTimer timer, bool enabled) = 0;
+    virtual void Unload() = 0; // raises QueryUnload
+};
+
+class SessionMusic {
+  public:
+    virtual ~SessionMusic() = default;
+    virtual void CdOpen() = 0;
+    virtual void CdWatch() = 0;
+    virtual bool CdAvailable() = 0;
+    virtual void CdStop() = 0;
+    virtual void Mp3Play() = 0;
+    virtual void Mp3Replay() = 0;
+    virtual void Mp3Stop() = 0;
+    virtual void WavPlay() = 0;
+    virtual void WavStop() = 0;
+};
+
+class SaverSession {
+  public:
+    SaverSession(SessionHost& host, ProgramServices& program, SessionMusic& music,
+                 const SessionStart& start)
+        : host_(host), program_(program), music_(music), start_(start),
+          cursorCount_(start.cursorCount) {}
+
+    void Form_Load();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Form_QueryUnload(); // ends the program through the host
+
+    // The cursor display count as the session last left it.
+    std::int32_t CursorCount() const { return cursorCount_; }
+
+  private:
+    SessionHost& host_;
+    ProgramServices& program_;
+    SessionMusic& music_;
+    const SessionStart& start_;
+    std::int32_t cursorCount_;
+    bool rendererSeen_ = false;
+};
+
+} // namespace lumo

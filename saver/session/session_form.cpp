@@ -1,0 +1,122 @@
+#include "session_form.h"
+
+#include "application.h"
+#include "bench_marks.h"
+#include "program_names.h"
+#include "program_services.h"
+#include "save_picture.h"
+#include "wide_text.h"
+#include "win32_handles.h"
+
+namespace lumo {
+
+namespace {
+
+FormDesign SessionDesign() {
+    FormDesign design;
+    design.caption = FromCp932(kSessionCaption);
+    design.border = BorderStyle::None;
+    design.showInTaskbar = false;
+    design.programIcon = false;
+    design.backColour = RGB(0, 0, 0);
+    return design;
+}
+
+PictureBoxDesign DisplayDesign() {
+    PictureBoxDesign design;
+    design.backColour = RGB(0, 0, 0);
+    design.border = false; // the capture must be the screen's size, not a frame smaller
+    return design;
+}
+
+} // namespace
+
+Lumovane_S::Lumovane_S(ProgramServices& program, SessionMusic& music, const SessionStart& start)
+    : Form(SessionDesign()), Display(*this, DisplayDesign()), Timer1(*this, 1000, false),
+      Timer2(*this, 200, false), Timer3(*this, 500, true),
+      session_(static_cast<SessionHost&>(*this), program, music, start) {
+    Timer1.OnTimer = [this] { session_.Timer1_Timer(); };
+    Timer2.OnTimer = [this] { session_.Timer2_Timer(); };
+    Timer3.OnTimer = [this] { session_.Timer3_Timer(); };
+}
+
+void Lumovane_S::Form_Load() {
+    bench::Mark(bench::SaverMark::LoadBegins);
+    session_.Form_Load();
+    bench::Mark(bench::SaverMark::MusicStarted);
+}
+
+void Lumovane_S::Form_QueryUnload(bool& /*cancel*/, UnloadMode /*mode*/) {
+    session_.Form_QueryUnload();
+}
+
+void Lumovane_S::SizeToScreen() {
+    const double width = app::ScreenWidthTwips();
+    const double height = app::ScreenHeightTwips();
+    Move(0, 0, width, height);
+    // The form has no border, so its inside is the screen; its own surface, which keeps its
+    // load size (see OnMessage), is no measure of it.
+    Display.Move(0, 0, width, height);
+}
+
+bool Lumovane_S::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& result) {
+    // The form is never shown and Display covers all of it, so nothing is ever drawn on the
+    // form's own surface: it keeps its load size instead of following the window to the
+    // screen's (8 MB at 1920 x 1080, 33 MB at 3840 x 2160). Display alone holds the capture.
+    if (message == WM_SIZE) {
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+void Lumovane_S::CaptureDesktop() {
+    const HWND desktopWindow = ::GetDesktopWindow();
+    win::WindowDc desktopDc(desktopWindow);
+    Surface& picture = Display.Picture();
+    ::BitBlt(picture.Dc(), 0, 0, picture.WidthPixels(), picture.HeightPixels(), desktopDc.Get(), 0,
+             0, SRCCOPY);
+    picture.Refresh();
+    desktopDc.Release();
+    bench::Mark(bench::SaverMark::Captured);
+}
+
+void Lumovane_S::SaveSnapshot(const char* path) {
+    SavePicture(Display.Picture(), path);
+    bench::Mark(bench::SaverMark::SnapshotWritten);
+}
+
+void Lumovane_S::DeleteSnapshot(const char* path) {
+    ::DeleteFileW(FromCp932(path).c_str());
+}
+
+void Lumovane_S::StartRenderer(const std::wstring& path) {
+    program::Start(path);
+    bench::Mark(bench::SaverMark::RendererStarted);
+}
+
+Timer& Lumovane_S::TimerOf(SessionTimer timer) {
+    switch (timer) {
+    case SessionTimer::Mp3Repeat:
+        return Timer1;
+    case SessionTimer::CdWatch:
+        return Timer2;
+    case SessionTimer::RendererWatch:
+        break;
+    }
+    return Timer3;
+}
+
+bool Lumovane_S::TimerEnabled(SessionTimer timer) {
+    return TimerOf(timer).Enabled();
+}
+
+void Lumovane_S::SetTimerEnabled(SessionTimer timer, bool enabled) {
+    TimerOf(timer).SetEnabled(enabled);
+}
+
+void Lumovane_S::Unload() {
+    Form::Unload(UnloadMode::FromCode);
+}
+
+} // namespace lumo

@@ -1,0 +1,218 @@
+#include "settings.h"
+
+#include <cstddef>
+#include <limits>
+
+namespace lumo {
+
+namespace {
+
+constexpr bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Exponents beyond this can only give 0 or an overflow; capping keeps the arithmetic in range
+// however many digits a hostile value carries.
+constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
+
+} // namespace
+
+std::optional<DecimalReading> ReadDecimal(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsBlank(text[end - 1])) {
+        --end;
+    }
+    const std::string_view s = text.substr(begin, end - begin);
+
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    // Mantissa digits, integer and fraction part together, with the count of fraction digits.
+    const std::size_t intStart = i;
+    while (i < s.size() && IsDigit(s[i])) {
+        ++i;
+    }
+    const std::string_view intDigits = s.substr(intStart, i - intStart);
+    std::string_view fracDigits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        const std::size_t fracStart = i;
+        while (i < s.size() && IsDigit(s[i])) {
+            ++i;
+        }
+        fracDigits = s.substr(fracStart, i - fracStart);
+    }
+    if (intDigits.empty() && fracDigits.empty()) {
+        return std::nullopt;
+    }
+    std::int64_t exponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        bool expNegative = false;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            expNegative = s[i] == '-';
+            ++i;
+        }
+        const std::size_t expStart = i;
+        while (i < s.size() && IsDigit(s[i])) {
+            if (exponent < kExponentCap) {
+                exponent = exponent * 10 + (s[i] - '0');
+            }
+            ++i;
+        }
+        if (i == expStart) {
+            return std::nullopt;
+        }
+        if (expNegative) {
+            exponent = -exponent;
+        }
+    }
+    if (i != s.size()) {
+        return std::nullopt;
+    }
+
+    // The value is digits(intDigits + fracDigits) * 10^scale; work on the significant digits.
+    const auto digitAt = [&](std::size_t k) {
+        return k < intDigits.size() ? intDigits[k] : fracDigits[k - intDigits.size()];
+    };
+    const std::size_t total = intDigits.size() + fracDigits.size();
+    std::size_t first = 0;
+    while (first < total && digitAt(first) == '0') {
+        ++first;
+    }
+    if (first == total) {
+        return DecimalReading{0, false};
+    }
+    const auto significant = static_cast<std::int64_t>(total - first);
+    const std::int64_t scale = exponent - static_cast<std::int64_t>(fracDigits.size());
+    const std::int64_t intLength = significant + scale; // digits before the decimal point
+    if (intLength > 10) {
+        return std::nullopt;
+    }
+    std::int64_t magnitude = 0;
+    bool fraction = false;
+    for (std::int64_t k = 0; k < significant; ++k) {
+        const int digit = digitAt(first + static_cast<std::size_t>(k)) - '0';
+        if (k < intLength) {
+            magnitude = magnitude * 10 + digit;
+        } else if (digit != 0) {
+            fraction = true;
+        }
+    }
+    for (std::int64_t k = significant; k < intLength; ++k) {
+        magnitude *= 10;
+    }
+    const std::int64_t floor = negative ? -magnitude - (fraction ? 1 : 0) : magnitude;
+    if (floor < std::numeric_limits<std::int32_t>::min() ||
+        floor > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return DecimalReading{static_cast<std::int32_t>(floor), fraction};
+}
+
+std::optional<std::int16_t> ReadSettingNumber(std::string_view text) {
+    const auto reading = ReadDecimal(text);
+    if (!reading || reading->floor < std::numeric_limits<std::int16_t>::min() ||
+        reading->floor > std::numeric_limits<std::int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(reading->floor);
+}
+
+std::optional<DecimalReading> ReadDecimal(std::wstring_view text) {
+    std::string ascii;
+    for (const wchar_t c : text) {
+        if (static_cast<std::uint32_t>(c) > 0x7F) {
+            return std::nullopt;
+        }
+        ascii.push_back(static_cast<char>(c));
+    }
+    return ReadDecimal(std::string_view(ascii));
+}
+
+std::optional<std::int16_t> ReadSettingNumber(std::wstring_view text) {
+    const auto reading = ReadDecimal(text);
+    return reading ? ReadSettingNumber(std::to_string(reading->floor)) : std::nullopt;
+}
+
+std::string FormatSettingNumber(std::int16_t value) {
+    // The sign position: a blank stands where a minus would.
+    std::string text = value < 0 ? std::string() : std::string(" ");
+    text += std::to_string(value);
+    return text;
+}
+
+std::wstring FolderOf(std::wstring_view path) {
+    const std::size_t last = path.find_last_of(L":\\");
+    if (last == std::wstring_view::npos) {
+        return {};
+    }
+    // The found character is the last one kept; a backslash goes, a drive colon stays.
+    return std::wstring(path.substr(0, path[last] == L'\\' ? last : last + 1));
+}
+
+std::wstring WithoutTrailingBackslash(std::wstring_view path) {
+    return std::wstring(!path.empty() && path.back() == L'\\' ? path.substr(0, path.size() - 1)
+                                                              : path);
+}
+
+std::array<IniValue, 3> SettingTextsOf(const BgmSettings& settings) {
+    const auto number = [](std::int16_t value) {
+        const std::string text = FormatSettingNumber(value);
+        return std::wstring(text.begin(), text.end());
+    };
+    return {IniValue{kKeyBgmKind, number(settings.BgmKind)},
+            IniValue{kKeyBgmRepeat, number(settings.BgmRepeat)},
+            IniValue{kKeyBgmFile, settings.BgmFile}};
+}
+
+void LoadSettingsWith(BgmSettings& settings, std::wstring_view programFolder,
+                      const std::function<std::wstring(const char* key)>& readValue,
+                      const std::function<bool(const std::wstring& path)>& fileExists) {
+    // Each step stands alone: one that fails leaves its variable as it was and the next runs.
+    const auto step = [](auto&& body) {
+        try {
+            body();
+        } catch (...) {
+        }
+    };
+    const auto readNumber = [&](const char* key, std::int16_t& variable) {
+        step([&] {
+            const std::wstring value = readValue(key);
+            if (value.empty()) {
+                variable = 0;
+            } else if (const auto number = ReadSettingNumber(value)) {
+                variable = *number;
+            }
+        });
+    };
+    readNumber(kKeyBgmKind, settings.BgmKind);
+    readNumber(kKeyBgmRepeat, settings.BgmRepeat);
+    step([&] {
+        std::wstring value = readValue(kKeyBgmFile);
+        if (!value.empty() && fileExists(value)) {
+            settings.BgmFile = std::move(value);
+            return;
+        }
+        settings.BgmFile.clear();
+        if (settings.BgmKind == 2) {
+            settings.BgmKind = 0;
+        }
+    });
+    step([&] {
+        settings.BgmFolder =
+            settings.BgmFile.empty() ? std::wstring(programFolder) : FolderOf(settings.BgmFile);
+    });
+}
+
+} // namespace lumo
