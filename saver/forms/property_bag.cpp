@@ -1,5 +1,7 @@
 #include "property_bag.h"
 
+#include "decimal_text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -52,70 +54,29 @@ std::optional<double> RadixNumber(std::string_view digits, int radix) {
     if (digits.empty() || digits.size() > 22) {
         return std::nullopt;
     }
-    std::uint64_t value = 0;
-    for (const char c : digits) {
-        int digit = -1;
-        if (c >= '0' && c <= '9') {
-            digit = c - '0';
-        } else if (radix == 16 && Lower(c) >= 'a' && Lower(c) <= 'f') {
-            digit = Lower(c) - 'a' + 10;
-        }
-        if (digit < 0 || digit >= radix) {
-            return std::nullopt;
-        }
-        value = value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
-        if (value > 0xFFFFFFFFu) {
-            return std::nullopt; // overflows even the long reading
-        }
+    // Beyond 32 bits it overflows even the long reading.
+    const auto read = text::DigitsValue(digits, static_cast<unsigned>(radix), 0xFFFFFFFFu);
+    if (!read) {
+        return std::nullopt;
     }
+    const std::uint64_t value = *read;
     if (!forceLong && value <= 0xFFFFu) {
         return static_cast<double>(static_cast<std::int16_t>(static_cast<std::uint16_t>(value)));
     }
     return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 std::optional<double> DecimalNumber(std::string_view text) {
-    std::string normal;
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        normal += text[i++];
-    }
-    std::size_t mantissaDigits = 0;
-    while (i < text.size() && IsDigit(text[i])) {
-        normal += text[i++];
-        ++mantissaDigits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        normal += text[i++];
-        while (i < text.size() && IsDigit(text[i])) {
-            normal += text[i++];
-            ++mantissaDigits;
-        }
-    }
-    if (mantissaDigits == 0) {
+    // The runtime also writes its exponents with a D (double precision).
+    const auto parts = text::ScanDecimal(text, {.fraction = true, .exponentLetters = "eEdD"});
+    if (!parts || parts->length != text.size()) {
         return std::nullopt;
     }
-    if (i < text.size() && (Lower(text[i]) == 'e' || Lower(text[i]) == 'd')) {
-        normal += 'e';
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            normal += text[i++];
-        }
-        std::size_t exponentDigits = 0;
-        while (i < text.size() && IsDigit(text[i])) {
-            normal += text[i++];
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0) {
-            return std::nullopt;
-        }
-    }
-    if (i != text.size()) {
-        return std::nullopt;
+    // Rewritten in the C library's own form for strtod, which rounds correctly.
+    std::string normal = parts->negative ? "-" : "";
+    normal.append(parts->integerDigits).append(".").append(parts->fractionDigits);
+    if (!parts->exponentDigits.empty()) {
+        normal.append(parts->exponentNegative ? "e-" : "e").append(parts->exponentDigits);
     }
     const double value = std::strtod(normal.c_str(), nullptr);
     if (!std::isfinite(value)) {

@@ -1,5 +1,7 @@
 #include "settings.h"
 
+#include "decimal_text.h"
+
 #include <cstddef>
 #include <limits>
 
@@ -10,13 +12,8 @@ namespace {
 constexpr bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
-constexpr bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
-// Exponents beyond this can only give 0 or an overflow; capping keeps the arithmetic in range
-// however many digits a hostile value carries.
-constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
+constexpr std::uint64_t kExponentLimit = 1'000'000'000'000'000'000;
 
 } // namespace
 
@@ -31,55 +28,22 @@ std::optional<DecimalReading> ReadDecimal(std::string_view text) {
     }
     const std::string_view s = text.substr(begin, end - begin);
 
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    // Mantissa digits, integer and fraction part together, with the count of fraction digits.
-    const std::size_t intStart = i;
-    while (i < s.size() && IsDigit(s[i])) {
-        ++i;
-    }
-    const std::string_view intDigits = s.substr(intStart, i - intStart);
-    std::string_view fracDigits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        const std::size_t fracStart = i;
-        while (i < s.size() && IsDigit(s[i])) {
-            ++i;
-        }
-        fracDigits = s.substr(fracStart, i - fracStart);
-    }
-    if (intDigits.empty() && fracDigits.empty()) {
+    const auto parts = text::ScanDecimal(s, {});
+    if (!parts || parts->length != s.size()) {
         return std::nullopt;
     }
-    std::int64_t exponent = 0;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        bool expNegative = false;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-            expNegative = s[i] == '-';
-            ++i;
-        }
-        const std::size_t expStart = i;
-        while (i < s.size() && IsDigit(s[i])) {
-            if (exponent < kExponentCap) {
-                exponent = exponent * 10 + (s[i] - '0');
-            }
-            ++i;
-        }
-        if (i == expStart) {
-            return std::nullopt;
-        }
-        if (expNegative) {
-            exponent = -exponent;
-        }
-    }
-    if (i != s.size()) {
+    const bool negative = parts->negative;
+    const std::string_view intDigits = parts->integerDigits;
+    const std::string_view fracDigits = parts->fractionDigits;
+    // An exponent beyond this is one the reader cannot hold: not a number. Up to it the sums
+    // below stay far inside 64 bits however many digits the value carries.
+    const auto exponentValue = text::DigitsValue(parts->exponentDigits, 10, kExponentLimit);
+    if (!exponentValue) {
         return std::nullopt;
     }
+    const std::int64_t exponent = parts->exponentNegative
+                                      ? -static_cast<std::int64_t>(*exponentValue)
+                                      : static_cast<std::int64_t>(*exponentValue);
 
     // The value is digits(intDigits + fracDigits) * 10^scale; work on the significant digits.
     const auto digitAt = [&](std::size_t k) {
@@ -120,13 +84,20 @@ std::optional<DecimalReading> ReadDecimal(std::string_view text) {
     return DecimalReading{static_cast<std::int32_t>(floor), fraction};
 }
 
-std::optional<std::int16_t> ReadSettingNumber(std::string_view text) {
-    const auto reading = ReadDecimal(text);
+namespace {
+
+std::optional<std::int16_t> SettingNumberOf(const std::optional<DecimalReading>& reading) {
     if (!reading || reading->floor < std::numeric_limits<std::int16_t>::min() ||
         reading->floor > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;
     }
     return static_cast<std::int16_t>(reading->floor);
+}
+
+} // namespace
+
+std::optional<std::int16_t> ReadSettingNumber(std::string_view text) {
+    return SettingNumberOf(ReadDecimal(text));
 }
 
 std::optional<DecimalReading> ReadDecimal(std::wstring_view text) {
@@ -141,8 +112,7 @@ std::optional<DecimalReading> ReadDecimal(std::wstring_view text) {
 }
 
 std::optional<std::int16_t> ReadSettingNumber(std::wstring_view text) {
-    const auto reading = ReadDecimal(text);
-    return reading ? ReadSettingNumber(std::to_string(reading->floor)) : std::nullopt;
+    return SettingNumberOf(ReadDecimal(text));
 }
 
 std::string FormatSettingNumber(std::int16_t value) {

@@ -49,7 +49,8 @@ std::wstring FolderOf(std::wstring_view path);
 // A decimal number read exactly, without floating point: blanks around it, an optional sign,
 // digits with an optional fraction and an optional exponent ("1e2", "2.5E-1"). `floor` is the
 // value rounded down, `fraction` tells whether anything was dropped to get there. nullopt when
-// the text is no such number or the floor does not fit 32 signed bits.
+// the text is no such number, its exponent is beyond 10^18 (more than the reader holds), or the
+// floor does not fit 32 signed bits.
 struct DecimalReading {
     std::int32_t floor = 0;
     bool fraction = false;

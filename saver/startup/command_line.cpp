@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "cp932.h"
+#include "decimal_text.h"
 
 #include <limits>
 
@@ -56,29 +57,21 @@ std::int32_t ParentWindowHandle(std::string_view arguments) {
     while (i < rest.size() && IsBlank(rest[i])) {
         ++i;
     }
-    bool negative = false;
-    if (i < rest.size() && (rest[i] == '-' || rest[i] == '+')) {
-        negative = rest[i] == '-';
-        ++i;
-    }
-    // One past the magnitude of INT32_MIN: anything larger cannot be a handle.
-    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    std::int64_t value = 0;
-    bool tooBig = false;
-    for (; i < rest.size() && rest[i] >= '0' && rest[i] <= '9'; ++i) {
-        if (!tooBig) {
-            value = value * 10 + (rest[i] - '0');
-            tooBig = value > kLimit;
-        }
-    }
-    if (tooBig) {
+    // Digits up to the first character that cannot continue them; whatever follows is ignored.
+    const auto number =
+        text::ScanDecimal(rest.substr(i), {.fraction = false, .exponentLetters = {}});
+    if (!number) {
         return 0;
     }
-    if (negative) {
-        value = -value;
+    // One past the magnitude of INT32_MIN: anything larger cannot be a handle.
+    constexpr std::uint64_t kLimit = std::uint64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    const auto magnitude = text::DigitsValue(number->integerDigits, 10, kLimit);
+    if (!magnitude) {
+        return 0;
     }
-    if (value > std::numeric_limits<std::int32_t>::max() ||
-        value < std::numeric_limits<std::int32_t>::min()) {
+    const std::int64_t value = number->negative ? -static_cast<std::int64_t>(*magnitude)
+                                                : static_cast<std::int64_t>(*magnitude);
+    if (value > std::numeric_limits<std::int32_t>::max()) {
         return 0;
     }
     return static_cast<std::int32_t>(value);

@@ -57,10 +57,14 @@ TEST(ReadSettingNumber, Exponents) {
     EXPECT_EQ(ReadSettingNumber("-25e-1"), -3);
     EXPECT_EQ(ReadSettingNumber("1e+3"), 1000);
     EXPECT_EQ(ReadSettingNumber("1e5"), std::nullopt);
+    // An exponent beyond what the reader holds (10^18) is no number, whatever it would give.
+    EXPECT_EQ(ReadSettingNumber("1e1000000000000000000"), std::nullopt);
     EXPECT_EQ(ReadSettingNumber("1e999999999999999999999"), std::nullopt);
-    EXPECT_EQ(ReadSettingNumber("1e-999999999999999999999"), 0);
-    EXPECT_EQ(ReadSettingNumber("-1e-999999999999999999999"), -1);
-    EXPECT_EQ(ReadSettingNumber("0e999999999999999999999"), 0);
+    EXPECT_EQ(ReadSettingNumber("1e9999999999999999999"), std::nullopt);
+    EXPECT_EQ(ReadSettingNumber("1e-999999999999999999999"), std::nullopt);
+    EXPECT_EQ(ReadSettingNumber("-1e-999999999999999999999"), std::nullopt);
+    EXPECT_EQ(ReadSettingNumber("0e999999999999999999999"), std::nullopt);
+    EXPECT_EQ(ReadSettingNumber("1e-1000000000000000000"), 0);
     EXPECT_EQ(ReadSettingNumber("1e"), std::nullopt);
     EXPECT_EQ(ReadSettingNumber("1e+"), std::nullopt);
 }
