@@ -20,15 +20,6 @@ namespace lumo {
 
 namespace {
 
-// A picture kept as a resource of the program; an empty picture when it is missing.
-Picture ResourcePicture(int id) {
-    try {
-        return Picture::FromResource(id);
-    } catch (...) {
-        return Picture{};
-    }
-}
-
 HCURSOR HandPointer() {
     // Shared from the program's resources: the system frees it with the program.
     return ::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_DIALOG_HAND));
@@ -81,8 +72,8 @@ Lumovane_P::Lumovane_P(BgmSettings& settings, std::int32_t& apiResult, std::wstr
     lbl_Fname.Add(Panel, FileNameDesign());
     // Below the panel.
     lbl.Add(*this, CreditDesign());
-    Img_Ra.Add(*this, MarkPictureDesign(0, ResourcePicture(IDR_DIALOG_MARK_OFF)));
-    Img_Ra.Add(*this, MarkPictureDesign(1, ResourcePicture(IDR_DIALOG_MARK_ON)));
+    Img_Ra.Add(*this, MarkPictureDesign(0, Picture::FromResourceOrEmpty(IDR_DIALOG_MARK_OFF)));
+    Img_Ra.Add(*this, MarkPictureDesign(1, Picture::FromResourceOrEmpty(IDR_DIALOG_MARK_ON)));
 
     SetTabOrder({&lbl[7], &Panel, &BGM_Repeat, &lbl_Fname[0], &lbl_BGM[0], &lbl_BGM[2], &lbl_BGM[1],
                  &lbl[14], &lbl[15], &Cmd_File[0], &Cmd_Set, &Cmd_Can, &lbl_URL});

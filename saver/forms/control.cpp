@@ -1,5 +1,9 @@
 #include "control.h"
 
+#include "mouse_event.h"
+
+#include <utility>
+
 namespace lumo {
 
 Control::Control(Container& parent, const ControlDesign& design) : ControlBase(parent, design) {}
@@ -48,6 +52,47 @@ void Control::ShowEnabled() {
     if (Hwnd() != nullptr) {
         ::EnableWindow(Hwnd(), Enabled() ? TRUE : FALSE);
     }
+}
+
+bool Control::RouteOwnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CAPTURECHANGED) {
+        leftPressed_ = false;
+        return false;
+    }
+    const MouseAction action = MouseActionOf(message);
+    if (action == MouseAction::None) {
+        return false;
+    }
+    const MouseEvent event = MouseEventOf(message, wParam, lParam, POINT{0, 0});
+    switch (action) {
+    case MouseAction::Down:
+        if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+            leftPressed_ = true;
+        }
+        if (::GetCapture() != Hwnd()) {
+            ::SetCapture(Hwnd());
+        }
+        MouseDown(event);
+        break;
+    case MouseAction::Up: {
+        const bool endsLeftPress = message == WM_LBUTTONUP && std::exchange(leftPressed_, false);
+        if (!AnyButtonHeld(message, wParam) && ::GetCapture() == Hwnd()) {
+            ::ReleaseCapture();
+        }
+        MouseUp(event);
+        RECT client{};
+        ::GetClientRect(Hwnd(), &client);
+        if (endsLeftPress && ::PtInRect(&client, MousePointOf(lParam))) {
+            Click();
+        }
+        break;
+    }
+    case MouseAction::Move:
+    case MouseAction::None:
+        MouseMove(event);
+        break;
+    }
+    return true;
 }
 
 } // namespace lumo

@@ -38,10 +38,19 @@ class Control : public ControlBase, public NativeWindow {
     void ShowVisible() override;
     void ShowEnabled() override;
 
+    // The control's own mouse, routed as a container routes its windowless controls' (a double
+    // click is a press): a press raises MouseDown and keeps the mouse until the last button is
+    // up, so the release reaches the control wherever it happens; moves raise MouseMove; a
+    // release raises MouseUp, then Click when it ends a left press over the control. True when
+    // the message was the mouse's and has been handled.
+    bool RouteOwnMouse(UINT message, WPARAM wParam, LPARAM lParam);
+
   private:
     friend class Container;
     void Create(HWND parentWindow);
     RECT WindowRect() const;
+
+    bool leftPressed_ = false;
 };
 
 } // namespace lumo

@@ -67,13 +67,6 @@ template <class T> class ControlArray {
         binders_.push_back(std::move(bind));
     }
 
-    // Every element in the order of the indexes.
-    template <class Visit> void ForEach(Visit visit) const {
-        for (const auto& [index, element] : elements_) {
-            visit(index, *element);
-        }
-    }
-
   private:
     std::map<int, std::unique_ptr<T>> elements_;
     std::vector<std::function<void(int, T&)>> binders_;

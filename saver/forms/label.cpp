@@ -3,10 +3,7 @@
 #include "application.h"
 #include "screen_dpi.h"
 
-#include <windowsx.h>
-
 #include <cmath>
-#include <utility>
 
 namespace lumo {
 
@@ -72,6 +69,9 @@ void Label::Paint(HDC dc) {
 }
 
 LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (RouteOwnMouse(message, wParam, lParam)) {
+        return 0;
+    }
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
@@ -82,17 +82,6 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ::EndPaint(Hwnd(), &ps);
         return 0;
     }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-        if (message == WM_LBUTTONDOWN) {
-            // Only a left press starts a click, and the release belongs to the label wherever
-            // it happens, so that releasing elsewhere ends the press instead of leaving it set.
-            pressed_ = true;
-            ::SetCapture(Hwnd());
-        }
-        MouseDown(MouseEventOf(message, wParam, lParam, POINT{0, 0}));
-        return 0;
     case WM_SETCURSOR:
         if (design_.mouseIcon != nullptr && LOWORD(lParam) == HTCLIENT &&
             app::CurrentMousePointer() != app::MousePointer::Wait) {
@@ -100,22 +89,6 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         break; // the form shows the wait pointer, or the class's arrow shows
-    case WM_LBUTTONUP: {
-        const bool wasPressed = std::exchange(pressed_, false);
-        if (::GetCapture() == Hwnd()) {
-            ::ReleaseCapture();
-        }
-        RECT client{};
-        ::GetClientRect(Hwnd(), &client);
-        const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (wasPressed && ::PtInRect(&client, at)) {
-            Click();
-        }
-        return 0;
-    }
-    case WM_CAPTURECHANGED:
-        pressed_ = false;
-        break;
     default:
         break;
     }

@@ -2,7 +2,7 @@
 // A label: a caption drawn in a font and colour over its container's persistent picture (a
 // transparent background), or over its own back colour. Its window carries the caption as
 // window text, so the caption can be read from outside like any other window text.
-// Any press raises MouseDown; a left press released over the label raises Click.
+// Its mouse takes the route of every windowed control (Control::RouteOwnMouse).
 
 #include "control.h"
 #include "font_design.h"
@@ -47,7 +47,6 @@ class Label : public Control {
 
     LabelDesign design_;
     win::GdiObject<HFONT> font_;
-    bool pressed_ = false;
 };
 
 // A font made from its design at the screen's DPI.

@@ -1,5 +1,7 @@
 #include "picture.h"
 
+#include "whole_file.h"
+
 #include "screen_dpi.h"
 #include "twips.h"
 
@@ -39,25 +41,8 @@ template <class T> class ComRef {
     T* p_ = nullptr;
 };
 
-std::vector<std::uint8_t> ReadWholeFile(const std::wstring& path) {
-    win::KernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) {
-        throw std::runtime_error("picture file not found");
-    }
-    LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 ||
-        size.QuadPart > 256LL * 1024 * 1024) {
-        throw std::runtime_error("picture file of no usable size");
-    }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
-    DWORD got = 0;
-    if (!::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) ||
-        got != bytes.size()) {
-        throw std::runtime_error("picture file unreadable");
-    }
-    return bytes;
-}
+// Far beyond any picture a form shows; a larger file is not read into memory.
+constexpr std::uint64_t kLargestPictureFile = 256ULL * 1024 * 1024;
 
 int HimetricToPixels(OLE_XSIZE_HIMETRIC himetric) {
     return ::MulDiv(static_cast<int>(himetric), kStandardDpi, 2540);
@@ -66,8 +51,11 @@ int HimetricToPixels(OLE_XSIZE_HIMETRIC himetric) {
 } // namespace
 
 Picture Picture::Load(const std::wstring& path) {
-    const auto bytes = ReadWholeFile(path);
-    return FromBytes(bytes.data(), bytes.size());
+    const WholeFile file = ReadWholeFile(path, kLargestPictureFile);
+    if (file.result != FileReadResult::Read || file.bytes.empty()) {
+        throw std::runtime_error("picture file not readable");
+    }
+    return FromBytes(file.bytes.data(), file.bytes.size());
 }
 
 Picture Picture::FromResource(int id) {
@@ -79,6 +67,14 @@ Picture Picture::FromResource(int id) {
         throw std::runtime_error("picture resource missing");
     }
     return FromBytes(bytes, ::SizeofResource(module, found));
+}
+
+Picture Picture::FromResourceOrEmpty(int id) {
+    try {
+        return FromResource(id);
+    } catch (...) {
+        return {};
+    }
 }
 
 Picture Picture::FromBytes(const void* data, std::size_t size) {

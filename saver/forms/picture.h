@@ -25,6 +25,9 @@ class Picture {
     // The picture kept as raw data (RT_RCDATA) `id` among the program's own resources; throws
     // as Load does when it is missing or no picture.
     static Picture FromResource(int id);
+    // The same, or an empty picture when it is missing or cannot be decoded: what the windows
+    // showing their own pictures want (their background shows instead).
+    static Picture FromResourceOrEmpty(int id);
 
     bool Empty() const { return bitmap_ == nullptr; }
     int WidthPixels() const { return bitmap_ ? bitmap_->width : 0; }

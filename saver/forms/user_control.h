@@ -7,7 +7,8 @@
 //   (WriteProperties) when the design is saved (SaveProperties);
 // - change notification: PropertyChanged tells the host that a stored property changed;
 // - the container's ambient font and the parent form's window;
-// - declared events, which the control raises to the handlers the form sets (see event.h).
+// - declared events: handlers (std::function members) that the form sets on the control and
+//   the control raises.
 
 #include "control.h"
 #include "font_design.h"

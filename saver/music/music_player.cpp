@@ -1,5 +1,6 @@
 #include "music_player.h"
 
+#include "skip_on_error.h"
 #include "wide_text.h"
 
 #include <cstddef>
@@ -48,14 +49,6 @@ std::int32_t MusicPlayer::Send(const std::wstring& command) {
     return apiResult_;
 }
 
-template <typename Body> void MusicPlayer::Swallow(Body&& body) noexcept {
-    // No failure of the music may reach the user or the timer that called.
-    try {
-        body();
-    } catch (...) {
-    }
-}
-
 std::int32_t MusicPlayer::MciCommand(std::wstring_view command, std::wstring& text) {
     if (command.empty()) {
         text = FromCp932(kNoCommandText);
@@ -101,7 +94,7 @@ std::int32_t MusicPlayer::MciPlay(std::wstring_view device, std::wstring_view fr
 }
 
 void MusicPlayer::CdOpen() {
-    Swallow([&] {
+    SkipOnError([&] {
         Send(L"open cdaudio");
         Send(L"set cdaudio time format tmsf");
     });
@@ -149,14 +142,14 @@ void MusicPlayer::CdWatch() {
 }
 
 void MusicPlayer::CdStop() {
-    Swallow([&] {
+    SkipOnError([&] {
         Send(L"stop cdaudio");
         Send(L"close cdaudio");
     });
 }
 
 void MusicPlayer::Mp3Play() {
-    Swallow([&] {
+    SkipOnError([&] {
         const std::wstring open =
             L"open \"" + settings_.BgmFile + L"\" type MPEGVideo Alias MP3Play";
         if (Send(open) == 0) {
@@ -167,7 +160,7 @@ void MusicPlayer::Mp3Play() {
 
 bool MusicPlayer::Mp3IsPlaying() {
     bool playing = false;
-    Swallow([&] {
+    SkipOnError([&] {
         apiResult_ = static_cast<std::int32_t>(
             device_.SendString(L"status MP3Play mode", mp3ModeReply_, kMp3ModeSize));
         playing = mp3ModeReply_.compare(0, 7, L"playing") == 0;
@@ -179,21 +172,21 @@ void MusicPlayer::Mp3Replay() {
     if (Mp3IsPlaying()) {
         return;
     }
-    Swallow([&] {
+    SkipOnError([&] {
         Send(L"stop MP3Play");
         Send(L"play MP3Play from 0");
     });
 }
 
 void MusicPlayer::Mp3Stop() {
-    Swallow([&] {
+    SkipOnError([&] {
         Send(L"stop MP3Play");
         Send(L"close MP3Play");
     });
 }
 
 void MusicPlayer::WavPlay() {
-    Swallow([&] {
+    SkipOnError([&] {
         if (device_.WaveOutDeviceCount() == 0) {
             return;
         }
@@ -203,7 +196,7 @@ void MusicPlayer::WavPlay() {
 }
 
 void MusicPlayer::WavStop() {
-    Swallow([&] { apiResult_ = device_.PlaySound(nullptr, 0); });
+    SkipOnError([&] { apiResult_ = device_.PlaySound(nullptr, 0); });
 }
 
 } // namespace lumo

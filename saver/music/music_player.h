@@ -37,7 +37,6 @@ class MusicPlayer {
   private:
     // A plain send: no reply asked for; the result goes to the shared result variable.
     std::int32_t Send(const std::wstring& command);
-    template <typename Body> static void Swallow(Body&& body) noexcept;
 
     MusicDevice& device_;
     const BgmSettings& settings_;

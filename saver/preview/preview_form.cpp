@@ -17,16 +17,6 @@ double Twips(int pixels) {
     return PixelsToTwips(pixels, ScreenDpi());
 }
 
-// A JPEG still kept among the program's resources; an empty picture when it is missing or
-// cannot be decoded (the black background shows instead).
-Picture StillFromResource(int id) {
-    try {
-        return Picture::FromResource(id);
-    } catch (...) {
-        return {};
-    }
-}
-
 FormDesign PreviewDesign() {
     FormDesign design;
     design.caption = FromCp932(kPreviewCaption);
@@ -37,13 +27,13 @@ FormDesign PreviewDesign() {
     // The design's size in pixels of the standard DPI: the same inches on every screen.
     design.clientWidth = 152 * kTwipsPerPixel;
     design.clientHeight = 112 * kTwipsPerPixel;
-    design.picture = StillFromResource(IDR_PREVIEW_BACKGROUND);
+    design.picture = Picture::FromResourceOrEmpty(IDR_PREVIEW_BACKGROUND);
     return design;
 }
 
 ImageDesign PreviewImageDesign() {
     ImageDesign design;
-    design.picture = StillFromResource(IDR_PREVIEW_IMAGE);
+    design.picture = Picture::FromResourceOrEmpty(IDR_PREVIEW_IMAGE);
     design.control = {0, 0, Twips(design.picture.WidthPixels()),
                       Twips(design.picture.HeightPixels())};
     // A preview area of another size gets the whole still scaled to it rather than a corner of

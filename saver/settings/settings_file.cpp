@@ -2,6 +2,7 @@
 
 #include "replace_file.h"
 #include "settings.h"
+#include "whole_file.h"
 #include "wide_text.h"
 #include "win32_handles.h"
 
@@ -15,36 +16,20 @@ namespace lumo {
 namespace {
 
 // Far beyond any settings file; a larger one is not read into memory.
-constexpr LONGLONG kLargestFile = 1 << 20;
-
-HANDLE OpenForReading(const std::wstring& path) {
-    return ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-}
+constexpr std::uint64_t kLargestFile = 1 << 20;
 
 // The file's bytes; empty when it does not exist, nullopt when it exists but cannot be read
 // (then it must not be replaced by a file that lacks its other lines).
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::wstring& path) {
-    const win::KernelHandle file(OpenForReading(path));
-    if (!file.Valid()) {
-        const DWORD error = ::GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
-            return std::vector<std::uint8_t>{};
-        }
+std::optional<std::vector<std::uint8_t>> SettingsBytes(const std::wstring& path) {
+    WholeFile file = ReadWholeFile(path, kLargestFile);
+    switch (file.result) {
+    case FileReadResult::Read:
+        return std::move(file.bytes);
+    case FileReadResult::Missing:
+        return std::vector<std::uint8_t>{};
+    default:
         return std::nullopt;
     }
-    LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargestFile) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
-    DWORD read = 0;
-    if (!bytes.empty() &&
-        (!::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
-         read != bytes.size())) {
-        return std::nullopt;
-    }
-    return bytes;
 }
 
 } // namespace
@@ -54,13 +39,13 @@ std::wstring SettingsFilePath(const std::wstring& programFolder) {
 }
 
 std::wstring ReadIni(const std::string& section, const std::string& key, const std::wstring& path) {
-    const auto file = ReadWholeFile(path);
+    const auto file = SettingsBytes(path);
     return file ? IniValueOf(*file, section, key) : std::wstring();
 }
 
 bool WriteIni(const std::string& section, std::span<const IniValue> values,
               const std::wstring& path) {
-    const auto file = ReadWholeFile(path);
+    const auto file = SettingsBytes(path);
     const bool written =
         file && ReplaceFileWith(
                     path, {std::span<const std::uint8_t>(IniWithValues(*file, section, values))});
@@ -74,7 +59,9 @@ bool FileExists(const std::wstring& path) {
         return false;
     }
     // Without backup semantics a folder does not open, which is what callers want.
-    const win::KernelHandle file(OpenForReading(target));
+    const win::KernelHandle file(::CreateFileW(target.c_str(), GENERIC_READ,
+                                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     const bool opened = file.Valid();
     ::SetLastError(ERROR_SUCCESS);
     return opened;
@@ -82,7 +69,7 @@ bool FileExists(const std::wstring& path) {
 
 BgmSettings LoadSettings(const std::wstring& programFolder) {
     // Read once: the three keys come from the same bytes.
-    const auto file = ReadWholeFile(SettingsFilePath(programFolder));
+    const auto file = SettingsBytes(SettingsFilePath(programFolder));
     BgmSettings settings;
     LoadSettingsWith(
         settings, programFolder,

@@ -185,6 +185,41 @@ TEST(Image, TakesTheMouseWithTheButtonAndItsOwnPosition) {
     form.Unload();
 }
 
+// A windowed label takes the mouse as every control does: a double click is a press, and moves
+// and releases raise their events; a click needs a left press released over it.
+TEST(Label, TakesTheMouseAsEveryControlDoes) {
+    GraphicsForm form;
+    std::vector<std::string> events;
+    form.Solid.OnMouseDown = [&](const MouseEvent& e) {
+        events.push_back("down " + std::to_string(e.button));
+    };
+    form.Solid.OnMouseMove = [&](const MouseEvent& e) {
+        events.push_back("move " + std::to_string(e.button));
+    };
+    form.Solid.OnMouseUp = [&](const MouseEvent& e) {
+        events.push_back("up " + std::to_string(e.button));
+    };
+    form.Solid.OnClick = [&] { events.push_back("click"); };
+    form.Show();
+    const HWND w = form.Solid.Hwnd();
+
+    ::SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, PointAt(2, 2));
+    ::SendMessageA(w, WM_LBUTTONUP, 0, PointAt(2, 2));
+    ::SendMessageA(w, WM_LBUTTONDBLCLK, MK_LBUTTON, PointAt(2, 2));
+    EXPECT_EQ(::GetCapture(), w);
+    ::SendMessageA(w, WM_MOUSEMOVE, MK_LBUTTON, PointAt(3, 3));
+    ::SendMessageA(w, WM_LBUTTONUP, 0, PointAt(3, 3));
+    EXPECT_EQ(::GetCapture(), nullptr);
+    ::SendMessageA(w, WM_RBUTTONDOWN, MK_RBUTTON, PointAt(2, 2));
+    ::SendMessageA(w, WM_RBUTTONUP, 0, PointAt(2, 2));
+    ::SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, PointAt(2, 2));
+    ::SendMessageA(w, WM_LBUTTONUP, 0, PointAt(50, 50)); // released off the label
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"down 1", "up 1", "click", "down 1", "move 1", "up 1",
+                                        "click", "down 2", "up 2", "down 1", "up 1"}));
+    form.Unload();
+}
+
 // The dialog's kind of choice: marks and captions in arrays, some in a panel, with one handler
 // per array that learns the element's index.
 class ArrayForm final : public Form {

@@ -1,5 +1,5 @@
 #pragma once
-// A declared event of a control: the host (the form) sets its handler, the control raises it.
+// A declared event of a test control: the host (the form) sets its handler, the control raises it.
 // Raising an event nobody handles does nothing, as in the form runtime.
 
 #include <functional>
