@@ -113,12 +113,30 @@ void SettingsDialogSteps::Cmd_File_Click(int index) {
     SkipOnError([&] { settings_.BgmFolder = FolderOf(settings_.BgmFile); });
 }
 
+const char* SaveFailureText(SaveOutcome outcome) {
+    switch (outcome) {
+    case SaveOutcome::FileLocked:
+        return kSaveLockedText;
+    case SaveOutcome::FileUnreadable:
+        return kSaveUnreadableText;
+    case SaveOutcome::PathTooLong:
+        return kSavePathTooLongText;
+    case SaveOutcome::WriteFailed:
+        return kSaveWriteFailedText;
+    case SaveOutcome::Saved:
+    case SaveOutcome::FolderNotWritable:
+        break;
+    }
+    return kSaveFailedText;
+}
+
 void SettingsDialogSteps::Cmd_Set_Click() {
     settings_.BgmRepeat = TrackOfText(host_.RepeatText());
     // The three keys go in one write: a folder that refuses it keeps an earlier file whole, and
     // the window stays open with the reason, instead of closing as if the choice were kept.
-    if (!host_.WriteSettings(SettingTextsOf(settings_))) {
-        host_.ShowSaveFailure();
+    const SaveOutcome outcome = host_.WriteSettings(SettingTextsOf(settings_));
+    if (outcome != SaveOutcome::Saved) {
+        host_.ShowSaveFailure(SaveFailureText(outcome));
         return;
     }
     host_.UnloadForm();

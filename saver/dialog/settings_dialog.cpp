@@ -185,12 +185,12 @@ std::int32_t Lumovane_P::ChooseFile(const std::wstring& initialFolder, std::wstr
     return result;
 }
 
-bool Lumovane_P::WriteSettings(std::span<const IniValue> values) {
+SaveOutcome Lumovane_P::WriteSettings(std::span<const IniValue> values) {
     return WriteIni(kIniSection, values, SettingsFilePath(programFolder_));
 }
 
-void Lumovane_P::ShowSaveFailure() {
-    program::MessageBoxOk(kSaveFailedText, kProgramTitle, Hwnd());
+void Lumovane_P::ShowSaveFailure(const char* text) {
+    program::MessageBoxOk(text, kProgramTitle, Hwnd());
 }
 
 void Lumovane_P::UnloadForm() {

@@ -63,8 +63,8 @@ class Lumovane_P final : public Form, private DialogHost {
     void ZoomClose() override;
     void SetMousePointer(DialogPointer pointer) override;
     std::int32_t ChooseFile(const std::wstring& initialFolder, std::wstring& path) override;
-    bool WriteSettings(std::span<const IniValue> values) override;
-    void ShowSaveFailure() override;
+    SaveOutcome WriteSettings(std::span<const IniValue> values) override;
+    void ShowSaveFailure(const char* text) override;
     void UnloadForm() override;
     std::string UrlCaption() override;
     void OpenDocument(const std::string& file) override;

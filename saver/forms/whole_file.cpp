@@ -1,5 +1,6 @@
 #include "whole_file.h"
 
+#include "long_path.h"
 #include "win32_handles.h"
 
 #include <windows.h>
@@ -9,9 +10,9 @@ namespace lumo {
 WholeFile ReadWholeFile(const std::wstring& path, std::uint64_t largestSize) {
     WholeFile file;
     // Shared for writing too, so that a file another program is writing can still be read.
-    const win::KernelHandle handle(
-        ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    const win::KernelHandle handle(::CreateFileW(
+        FileFunctionPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!handle.Valid()) {
         switch (::GetLastError()) {
         case ERROR_FILE_NOT_FOUND:

@@ -1,6 +1,7 @@
 #include "program_services.h"
 
 #include "application.h"
+#include "long_path.h"
 #include "program_folder.h"
 #include "wide_text.h"
 #include "win32_handles.h"
@@ -41,15 +42,28 @@ std::wstring Folder() {
 }
 
 bool Start(const std::wstring& path) {
+    // A program deeper than the classic path limit is started by its short name, which
+    // CreateProcess takes where it takes no extended-length form.
+    std::wstring runnable = path;
+    if (path.size() >= kClassicPathLimit) {
+        const std::wstring full = FileFunctionPath(path);
+        std::wstring brief(full.size() + 1, L'\0');
+        const DWORD n =
+            ::GetShortPathNameW(full.c_str(), brief.data(), static_cast<DWORD>(brief.size()));
+        if (n > 0 && n < brief.size()) {
+            brief.resize(n);
+            runnable = brief.starts_with(L"\\\\?\\") ? brief.substr(4) : brief;
+        }
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
     // Quoted, so that a folder with blanks names the program and not its first word.
-    std::wstring commandLine = L"\"" + path + L"\"";
-    const BOOL ok = ::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                     nullptr, nullptr, &startup, &process);
+    std::wstring commandLine = L"\"" + runnable + L"\"";
+    const BOOL ok = ::CreateProcessW(runnable.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                                     0, nullptr, nullptr, &startup, &process);
     if (!ok) {
         return false;
     }

@@ -18,8 +18,8 @@ bool SavePicture(const Surface& surface, const std::string& path) {
         return false;
     }
     const auto headers = bmp::EncodeSnapshotHeaders(width, height);
-    return ReplaceFileWith(
-        path, {std::span<const std::uint8_t>(headers), std::span<const std::uint8_t>(rows)});
+    return static_cast<bool>(ReplaceFileWith(
+        path, {std::span<const std::uint8_t>(headers), std::span<const std::uint8_t>(rows)}));
 }
 
 } // namespace lumo

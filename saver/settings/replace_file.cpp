@@ -1,5 +1,6 @@
 #include "replace_file.h"
 
+#include "long_path.h"
 #include "wide_text.h"
 #include "win32_handles.h"
 
@@ -32,38 +33,84 @@ bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
+ReplaceFailure FailureOf(DWORD error) {
+    switch (error) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return ReplaceFailure::FileLocked;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return ReplaceFailure::PathTooLong;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ReplaceFailure::WriteFailed;
+    default:
+        return ReplaceFailure::FolderNotWritable;
+    }
+}
+
+// A virus scanner or the indexer opens a new file for a moment as soon as it is closed; the
+// replace waits that out instead of failing the save without cause.
+constexpr int kReplaceAttempts = 20;
+constexpr DWORD kReplacePauseMs = 50;
+
+bool MayPass(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_ACCESS_DENIED;
+}
+
 } // namespace
 
-bool ReplaceFileWith(const std::string& path,
-                     std::initializer_list<std::span<const std::uint8_t>> pieces) {
+ReplaceResult ReplaceFileWith(const std::string& path,
+                              std::initializer_list<std::span<const std::uint8_t>> pieces) {
     return ReplaceFileWith(FromCp932(path), pieces);
 }
 
-bool ReplaceFileWith(const std::wstring& path,
-                     std::initializer_list<std::span<const std::uint8_t>> pieces) {
-    const std::wstring temporary = TemporaryPathFor(path);
-    bool written = false;
+ReplaceResult ReplaceFileWith(const std::wstring& path,
+                              std::initializer_list<std::span<const std::uint8_t>> pieces) {
+    const std::wstring target = FileFunctionPath(path);
+    const std::wstring temporary = FileFunctionPath(TemporaryPathFor(path));
     {
         win::KernelHandle file(
             ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
         if (!file.Valid()) {
-            return false;
+            const DWORD error = ::GetLastError();
+            return {error == ERROR_SHARING_VIOLATION ? ReplaceFailure::FileLocked
+                                                     : FailureOf(error)};
         }
-        written = true;
+        bool written = true;
         for (const auto piece : pieces) {
             if (!WriteAll(file.Get(), piece)) {
                 written = false;
                 break;
             }
         }
+        // On the disk before it takes the old file's place: a power cut after the replace must
+        // not leave an empty or partial file where a whole one was.
+        if (!written || !::FlushFileBuffers(file.Get())) {
+            file.Reset();
+            ::DeleteFileW(temporary.c_str());
+            return {ReplaceFailure::WriteFailed};
+        }
     } // closed before it is moved
-    if (written && ::MoveFileExW(temporary.c_str(), path.c_str(),
-                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < kReplaceAttempts; ++attempt) {
+        if (::MoveFileExW(temporary.c_str(), target.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return {};
+        }
+        error = ::GetLastError();
+        if (!MayPass(error)) {
+            break;
+        }
+        ::Sleep(kReplacePauseMs);
     }
     ::DeleteFileW(temporary.c_str());
-    return false;
+    // The temporary file was made, so the folder takes writes: what refuses is the file.
+    return {error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+                    error == ERROR_LOCK_VIOLATION
+                ? ReplaceFailure::FileLocked
+                : FailureOf(error)};
 }
 
 } // namespace lumo

@@ -25,6 +25,16 @@ struct BgmSettings {
 // Shared result of most Win32 and MCI calls; only the settings dialog tests it.
 inline std::int32_t ApiResult = 0;
 
+// How a save of the settings file ended; each failure is told to the user by its cause.
+enum class SaveOutcome {
+    Saved,
+    FolderNotWritable, // the program's folder takes no new file
+    FileLocked,        // the settings file is held by another program, or is read-only
+    FileUnreadable,    // the settings file cannot be read, or is too large to be one
+    PathTooLong,       // the folder's path is beyond what the system's file functions take
+    WriteFailed,       // the disk refused the bytes (full, or removed)
+};
+
 // INI section and keys, exactly as stored: code page 932 bytes (half-width katakana in two keys).
 inline constexpr char kIniSection[] = "Section";
 inline constexpr char kKeyBgmKind[] = "BGM\x8B\xE6\x95\xAA";       // BGM区分

@@ -1,5 +1,6 @@
 #include "settings_file.h"
 
+#include "long_path.h"
 #include "replace_file.h"
 #include "settings.h"
 #include "whole_file.h"
@@ -18,18 +19,43 @@ namespace {
 // Far beyond any settings file; a larger one is not read into memory.
 constexpr std::uint64_t kLargestFile = 1 << 20;
 
-// The file's bytes; empty when it does not exist, nullopt when it exists but cannot be read
-// (then it must not be replaced by a file that lacks its other lines).
-std::optional<std::vector<std::uint8_t>> SettingsBytes(const std::wstring& path) {
+// The file's bytes; empty when it does not exist. A file that exists but cannot be read must
+// not be replaced by one that lacks its other lines: then the outcome says why.
+struct SettingsBytes {
+    std::vector<std::uint8_t> bytes;
+    SaveOutcome outcome = SaveOutcome::Saved;
+};
+
+SettingsBytes ReadSettingsBytes(const std::wstring& path) {
     WholeFile file = ReadWholeFile(path, kLargestFile);
     switch (file.result) {
     case FileReadResult::Read:
-        return std::move(file.bytes);
+        return {std::move(file.bytes)};
     case FileReadResult::Missing:
-        return std::vector<std::uint8_t>{};
-    default:
-        return std::nullopt;
+        return {};
+    case FileReadResult::Locked:
+        return {{}, SaveOutcome::FileLocked};
+    case FileReadResult::TooLarge:
+    case FileReadResult::Unreadable:
+        break;
     }
+    return {{}, SaveOutcome::FileUnreadable};
+}
+
+SaveOutcome OutcomeOf(ReplaceFailure failure) {
+    switch (failure) {
+    case ReplaceFailure::None:
+        return SaveOutcome::Saved;
+    case ReplaceFailure::FileLocked:
+        return SaveOutcome::FileLocked;
+    case ReplaceFailure::PathTooLong:
+        return SaveOutcome::PathTooLong;
+    case ReplaceFailure::WriteFailed:
+        return SaveOutcome::WriteFailed;
+    case ReplaceFailure::FolderNotWritable:
+        break;
+    }
+    return SaveOutcome::FolderNotWritable;
 }
 
 } // namespace
@@ -39,18 +65,20 @@ std::wstring SettingsFilePath(const std::wstring& programFolder) {
 }
 
 std::wstring ReadIni(const std::string& section, const std::string& key, const std::wstring& path) {
-    const auto file = SettingsBytes(path);
-    return file ? IniValueOf(*file, section, key) : std::wstring();
+    const auto file = ReadSettingsBytes(path);
+    return IniValueOf(file.bytes, section, key);
 }
 
-bool WriteIni(const std::string& section, std::span<const IniValue> values,
-              const std::wstring& path) {
-    const auto file = SettingsBytes(path);
-    const bool written =
-        file && ReplaceFileWith(
-                    path, {std::span<const std::uint8_t>(IniWithValues(*file, section, values))});
-    ApiResult = written ? 1 : 0;
-    return written;
+SaveOutcome WriteIni(const std::string& section, std::span<const IniValue> values,
+                     const std::wstring& path) {
+    const auto file = ReadSettingsBytes(path);
+    SaveOutcome outcome = file.outcome;
+    if (outcome == SaveOutcome::Saved) {
+        const auto text = IniWithValues(file.bytes, section, values);
+        outcome = OutcomeOf(ReplaceFileWith(path, {std::span<const std::uint8_t>(text)}).failure);
+    }
+    ApiResult = outcome == SaveOutcome::Saved ? 1 : 0;
+    return outcome;
 }
 
 bool FileExists(const std::wstring& path) {
@@ -59,7 +87,7 @@ bool FileExists(const std::wstring& path) {
         return false;
     }
     // Without backup semantics a folder does not open, which is what callers want.
-    const win::KernelHandle file(::CreateFileW(target.c_str(), GENERIC_READ,
+    const win::KernelHandle file(::CreateFileW(FileFunctionPath(target).c_str(), GENERIC_READ,
                                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     const bool opened = file.Valid();
@@ -69,18 +97,16 @@ bool FileExists(const std::wstring& path) {
 
 BgmSettings LoadSettings(const std::wstring& programFolder) {
     // Read once: the three keys come from the same bytes.
-    const auto file = SettingsBytes(SettingsFilePath(programFolder));
+    const auto file = ReadSettingsBytes(SettingsFilePath(programFolder));
     BgmSettings settings;
     LoadSettingsWith(
         settings, programFolder,
-        [&](const char* key) {
-            return file ? IniValueOf(*file, kIniSection, key) : std::wstring();
-        },
+        [&](const char* key) { return IniValueOf(file.bytes, kIniSection, key); },
         [](const std::wstring& path) { return FileExists(path); });
     return settings;
 }
 
-bool SaveSettings(const std::wstring& programFolder, const BgmSettings& settings) {
+SaveOutcome SaveSettings(const std::wstring& programFolder, const BgmSettings& settings) {
     const auto values = SettingTextsOf(settings);
     return WriteIni(kIniSection, values, SettingsFilePath(programFolder));
 }

@@ -18,9 +18,9 @@ std::wstring SettingsFilePath(const std::wstring& programFolder);
 std::wstring ReadIni(const std::string& section, const std::string& key, const std::wstring& path);
 
 // Writes the keys into `section` and replaces the file in one step, so that a failed write leaves
-// an earlier file as it was. True when the file is in place; the result also goes to ApiResult.
-bool WriteIni(const std::string& section, std::span<const IniValue> values,
-              const std::wstring& path);
+// an earlier file as it was, and says why. ApiResult gets 1 when the file is in place, else 0.
+SaveOutcome WriteIni(const std::string& section, std::span<const IniValue> values,
+                     const std::wstring& path);
 
 // True when the file can be opened for reading; one trailing '\' is ignored. Folders give false.
 bool FileExists(const std::wstring& path);
@@ -28,7 +28,7 @@ bool FileExists(const std::wstring& path);
 // The settings as the file in programFolder gives them.
 BgmSettings LoadSettings(const std::wstring& programFolder);
 
-// Writes the three settings the settings window saves. False when the file could not be written.
-bool SaveSettings(const std::wstring& programFolder, const BgmSettings& settings);
+// Writes the three settings the settings window saves.
+SaveOutcome SaveSettings(const std::wstring& programFolder, const BgmSettings& settings);
 
 } // namespace lumo

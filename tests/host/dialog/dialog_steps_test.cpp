@@ -35,7 +35,8 @@ class FakeHost final : public DialogHost {
     std::wstring chooserPath;
     std::wstring chooserFolder;
     std::vector<std::pair<std::string, std::wstring>> writes; // key, value
-    bool writeSucceeds = true;
+    SaveOutcome writeOutcome = SaveOutcome::Saved;
+    const char* failureText = nullptr;
     std::string opened;
     DialogPointer pointer = DialogPointer::Wait;
     DialogPointer pointerWhileOpening = DialogPointer::Default;
@@ -95,14 +96,17 @@ class FakeHost final : public DialogHost {
         path = chooserPath;
         return chooserResult;
     }
-    bool WriteSettings(std::span<const IniValue> values) override {
+    SaveOutcome WriteSettings(std::span<const IniValue> values) override {
         for (const auto& value : values) {
             writes.emplace_back(value.key, value.value);
         }
         log.push_back("write");
-        return writeSucceeds;
+        return writeOutcome;
     }
-    void ShowSaveFailure() override { log.push_back("save failed"); }
+    void ShowSaveFailure(const char* text) override {
+        log.push_back("save failed");
+        failureText = text;
+    }
     void UnloadForm() override { log.push_back("unload"); }
     std::string UrlCaption() override { return kWebAddress; }
     void OpenDocument(const std::string& file) override {
@@ -278,11 +282,24 @@ TEST_F(DialogSteps, SavingWritesTheThreeKeysInOrderThenCloses) {
 TEST_F(DialogSteps, ASaveThatFailsKeepsTheWindowOpenAndSaysWhy) {
     auto steps = Load();
     host.log.clear();
-    host.writeSucceeds = false;
+    host.writeOutcome = SaveOutcome::FolderNotWritable;
     steps.Cmd_Set_Click();
     EXPECT_EQ(host.log, (std::vector<std::string>{"write", "save failed"}));
+    EXPECT_EQ(host.failureText, kSaveFailedText);
+    // Each cause has a message of its own.
+    const std::pair<SaveOutcome, const char*> causes[] = {
+        {SaveOutcome::FileLocked, kSaveLockedText},
+        {SaveOutcome::FileUnreadable, kSaveUnreadableText},
+        {SaveOutcome::PathTooLong, kSavePathTooLongText},
+        {SaveOutcome::WriteFailed, kSaveWriteFailedText}};
+    for (const auto& [outcome, text] : causes) {
+        host.writeOutcome = outcome;
+        steps.Cmd_Set_Click();
+        EXPECT_EQ(host.failureText, text);
+        EXPECT_EQ(host.log.back(), "save failed");
+    }
     // The user may free the folder and press again.
-    host.writeSucceeds = true;
+    host.writeOutcome = SaveOutcome::Saved;
     steps.Cmd_Set_Click();
     EXPECT_EQ(host.log.back(), "unload");
 }

@@ -19,7 +19,7 @@ using test::WriteBytes;
 // Writes one key, as the settings window's three keys are written.
 bool WriteOne(const char* key, const std::string& value, const std::string& path) {
     const IniValue one{key, W(value)};
-    return WriteIni(kIniSection, std::span<const IniValue>(&one, 1), W(path));
+    return WriteIni(kIniSection, std::span<const IniValue>(&one, 1), W(path)) == SaveOutcome::Saved;
 }
 
 // "ソフト": its first character's trail byte is 5C, the byte of '\'.
@@ -184,6 +184,40 @@ TEST_F(SettingsFileTest, WriteIniRoundTrip) {
     WriteOne(kKeyBgmFile, "", iniPath);
     EXPECT_NE(ReadBytes(iniPath).find(std::string(kKeyBgmFile) + "="), std::string::npos);
     EXPECT_EQ(ReadIni(kIniSection, kKeyBgmFile, W(iniPath)), W(""));
+}
+
+// A save names why it failed, and a program folder past the classic path limit saves and reads
+// like any other.
+TEST_F(SettingsFileTest, ASaveSaysWhyItFailedAndADeepFolderSaves) {
+    WriteSettings(" 1", " 3", "");
+    {
+        // Held open by another program that shares nothing: the file is locked.
+        const HANDLE held = CreateFileW(W(iniPath).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        EXPECT_EQ(WriteIni(kIniSection, {}, W(iniPath)), SaveOutcome::FileLocked);
+        CloseHandle(held);
+    }
+    ASSERT_TRUE(WriteBytes(iniPath, std::string(2 << 20, 'x')));
+    EXPECT_EQ(WriteIni(kIniSection, {}, W(iniPath)), SaveOutcome::FileUnreadable);
+    EXPECT_EQ(ReadBytes(iniPath).size(), std::size_t{2 << 20}) << "the file was replaced";
+
+    std::wstring deep = W(program.path());
+    while (deep.size() < 300) {
+        deep += L"\\" + std::wstring(40, L'd');
+        CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr);
+    }
+    const IniValue kind{kKeyBgmKind, L"2"};
+    EXPECT_EQ(WriteIni(kIniSection, std::span<const IniValue>(&kind, 1), SettingsFilePath(deep)),
+              SaveOutcome::Saved);
+    EXPECT_EQ(ReadIni(kIniSection, kKeyBgmKind, SettingsFilePath(deep)), L"2");
+    EXPECT_TRUE(FileExists(SettingsFilePath(deep)));
+    // The tree goes with the test folder only when its files are gone first.
+    DeleteFileW((L"\\\\?\\" + SettingsFilePath(deep)).c_str());
+    while (deep.size() > program.path().size()) {
+        RemoveDirectoryW((L"\\\\?\\" + deep).c_str());
+        deep.resize(deep.rfind(L'\\'));
+    }
 }
 
 TEST(FileExists, FilesFoldersAndTrailingBackslashes) {
