@@ -122,16 +122,13 @@ ImageLayout ReadInfoBlock(std::span<const std::uint8_t> infoBlock) {
     }
     l.stride = RowStride(l.bitCount, l.width);
     const std::uint64_t needed = l.stride * static_cast<std::uint64_t>(rows); // < 2^30 here
+    l.rowBytes = static_cast<std::size_t>(needed);
     if (l.sizeImage == 0) {
-        l.pixelBytes = static_cast<std::size_t>(needed);
+        l.pixelBytes = l.rowBytes;
         return l;
     }
     if (l.sizeImage < needed) {
         l.refusal = Refusal::kSizeImageTooSmall;
-        return l;
-    }
-    if (l.sizeImage - needed > kMaxPixelSlack) {
-        l.refusal = Refusal::kSizeImageTooLarge;
         return l;
     }
     l.pixelBytes = l.sizeImage;

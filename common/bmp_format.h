@@ -25,9 +25,9 @@ std::array<std::uint8_t, kHeadersSize> EncodeSnapshotHeaders(std::int32_t width,
 
 // ---- Reader side -------------------------------------------------------------------------
 // The renderer reads the file in three pieces (file header, info block up to the pixels, pixel
-// block) and allocates the last two from sizes found in the file itself; these checks decide
-// those sizes before anything is allocated, so a damaged or hostile file is refused instead of
-// making the reader allocate a negative, tiny or huge buffer.
+// block); the info block and the rows are allocated from sizes found in the file itself. These
+// checks bound those sizes before anything is allocated, so a damaged or hostile file is refused
+// instead of making the reader allocate a negative, tiny or huge buffer.
 
 // The only depth the texture builder can take: it reads three bytes per pixel.
 inline constexpr std::uint16_t kSnapshotBitCount = 24;
@@ -41,10 +41,6 @@ inline constexpr std::int64_t kMaxSide = 16384;
 // never letting bfOffBits ask for gigabytes.
 inline constexpr std::size_t kMaxInfoBlockSize = 64 * 1024;
 
-// Some writers pad the pixel block beyond the last row; a claim larger than the rows need plus
-// this slack only makes the reader allocate and read bytes that nobody draws.
-inline constexpr std::uint64_t kMaxPixelSlack = 64 * 1024;
-
 enum class Refusal : std::uint8_t {
     kNone,
     kNotBitmap,         // bfType is not "BM"
@@ -55,7 +51,6 @@ enum class Refusal : std::uint8_t {
     kNegativeWidth,     // no row can have a negative length
     kImageTooLarge,     // a side beyond kMaxSide
     kSizeImageTooSmall, // biSizeImage below |height| x stride: the builder would read past it
-    kSizeImageTooLarge, // biSizeImage beyond what the rows need plus kMaxPixelSlack
 };
 
 struct FileHeader {
@@ -73,8 +68,12 @@ struct ImageLayout {
     std::int32_t height = 0; // biHeight as written; negative (top-down) is passed on unchanged
     std::uint16_t bitCount = 0;
     std::uint32_t sizeImage = 0;
-    std::uint64_t stride = 0;   // padded bytes per row
-    std::size_t pixelBytes = 0; // what the reader must read: biSizeImage, or |height| x stride
+    std::uint64_t stride = 0; // padded bytes per row
+    // What the file's pixel block holds and the reader consumes: biSizeImage, or the rows' bytes.
+    // Some writers pad the block beyond the last row, by any amount: the file alone tells whether
+    // it holds the block, so nothing may be allocated from this number.
+    std::size_t pixelBytes = 0;
+    std::size_t rowBytes = 0; // |height| x stride: what is drawn, bounded by kMaxSide
     bool ok() const { return refusal == Refusal::kNone; }
 };
 

@@ -24,6 +24,23 @@ std::optional<LentBytes> MemorySource::Lend(std::size_t size) {
     return lent;
 }
 
+namespace {
+
+// Consumes `size` bytes; false when the source ends first.
+bool Skip(ByteSource& source, std::size_t size) {
+    std::array<std::uint8_t, 4096> piece{};
+    while (size > 0) {
+        const std::size_t want = std::min(size, piece.size());
+        if (source.Read(piece.data(), want) != want) {
+            return false;
+        }
+        size -= want;
+    }
+    return true;
+}
+
+} // namespace
+
 SnapshotImage ReadSnapshot(ByteSource& source) {
     SnapshotImage image;
 
@@ -63,14 +80,16 @@ SnapshotImage ReadSnapshot(ByteSource& source) {
         return image;
     }
 
+    // Only the rows are kept: the padding a writer may add after them is read past, a piece at a
+    // time, so that its size, which only the file bounds, never decides an allocation.
     // Uninitialised on purpose: every byte is overwritten by the read or the load fails.
-    std::unique_ptr<std::uint8_t[]> pixels(new (std::nothrow)
-                                               std::uint8_t[image.layout.pixelBytes]);
+    std::unique_ptr<std::uint8_t[]> pixels(new (std::nothrow) std::uint8_t[image.layout.rowBytes]);
     if (!pixels) {
         image.outcome = SnapshotOutcome::kOutOfMemory;
         return image;
     }
-    if (source.Read(pixels.get(), image.layout.pixelBytes) != image.layout.pixelBytes) {
+    if (source.Read(pixels.get(), image.layout.rowBytes) != image.layout.rowBytes ||
+        !Skip(source, image.layout.pixelBytes - image.layout.rowBytes)) {
         image.outcome = SnapshotOutcome::kShortPixelBlock;
         return image;
     }

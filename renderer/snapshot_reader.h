@@ -1,9 +1,10 @@
 #pragma once
 // Reads the desktop snapshot in the order the file is laid out: the file header, the info block
 // up to the pixels, then the pixel block, each piece allocated only after the sizes that decide
-// it have been checked. The source of the bytes is abstract so the same steps run on a real
-// file in the program and on memory in tests. A source that already holds the bytes in memory
-// (a mapped file) lends the pixel block in place, so the pixels are never copied.
+// it have been checked, and the pixel block's padding never allocated at all. The source of the
+// bytes is abstract so the same steps run on a real file in the program and on memory in tests. A
+// source that already holds the bytes in memory (a mapped file) lends the pixel block in place, so
+// the pixels are never copied.
 
 #include "bmp_format.h"
 
@@ -46,8 +47,9 @@ struct SnapshotImage {
     bmp::Refusal fileRefusal = bmp::Refusal::kNone;
     bool headersRead = false; // layout.width and layout.height come from the file
     bmp::ImageLayout layout;
-    const std::uint8_t* pixels = nullptr; // layout.pixelBytes bytes when loaded
-    std::shared_ptr<const void> storage;  // what pixels points into, when not the caller's
+    // When loaded, the rows (layout.rowBytes bytes); the whole block when lent in place.
+    const std::uint8_t* pixels = nullptr;
+    std::shared_ptr<const void> storage; // what pixels points into, when not the caller's
     bool loaded() const { return outcome == SnapshotOutcome::kLoaded; }
 };
 

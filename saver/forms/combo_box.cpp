@@ -1,6 +1,8 @@
 #include "combo_box.h"
 
 #include "label.h"
+#include "screen_dpi.h"
+#include "twips.h"
 
 #include <stdexcept>
 
@@ -14,13 +16,32 @@ DWORD ComboBox::Style() const {
 }
 
 int ComboBox::WindowHeight(int designHeight) const {
-    // The window's height takes in the dropped list; the text field's comes from the font.
-    return designHeight + design_.listRows * 16 + 4;
+    // The window's height takes in the dropped list: the list gets what is left below the text
+    // field, whose height the box takes from its font. Its rows are as high as the font, so they
+    // grow with the screen's DPI as every control does. Until the window exists and can say how
+    // high its field and rows are, the design's height and rows of 16 standard pixels stand in;
+    // Created() places the window again with its own figures.
+    const int dpi = ScreenDpi();
+    if (Hwnd() != nullptr) {
+        const auto row = ::SendMessageW(Hwnd(), CB_GETITEMHEIGHT, 0, 0);
+        RECT field{};
+        if (row > 0 && ::GetWindowRect(Hwnd(), &field)) {
+            return static_cast<int>(field.bottom - field.top) +
+                   design_.listRows * static_cast<int>(row) + 2 * ::GetSystemMetrics(SM_CYBORDER);
+        }
+    }
+    return designHeight + design_.listRows * ScaledFromStandard(16, dpi) +
+           ScaledFromStandard(4, dpi);
+}
+
+void ComboBox::FitList() {
+    Control::ShowPlace(RECT{});
 }
 
 void ComboBox::Created() {
     font_.Reset(CreateDesignFont(design_.font));
     ::SendMessageW(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    FitList();
     for (const std::wstring& item : items_) {
         ::SendMessageW(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     }
@@ -96,6 +117,7 @@ void ComboBox::SetFont(const FontDesign& font) {
         win::GdiObject<HFONT> fresh(CreateDesignFont(font));
         ::SendMessageW(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fresh.Get()), TRUE);
         font_ = std::move(fresh); // the old one goes only once the box no longer uses it
+        FitList();
     }
 }
 

@@ -53,6 +53,9 @@ class ComboBox : public Control {
     int WindowHeight(int designHeight) const override;
 
   private:
+    // Sizes the window so that the dropped list shows listRows rows of its current font.
+    void FitList();
+
     ComboBoxDesign design_;
     std::vector<std::wstring> items_;
     int listIndex_ = -1; // until the window exists

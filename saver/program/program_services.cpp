@@ -26,7 +26,7 @@ void Win32ProgramServices::EndProgram() {
 
 namespace program {
 
-std::wstring Folder() {
+std::wstring ModulePath() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         const DWORD n =
@@ -35,10 +35,14 @@ std::wstring Folder() {
             return {};
         }
         if (n < buffer.size()) {
-            return ProgramFolderOf(std::wstring_view(buffer.data(), n));
+            return std::wstring(buffer.data(), n);
         }
         buffer.resize(buffer.size() * 2); // the name was cut: try a larger buffer
     }
+}
+
+std::wstring Folder() {
+    return ProgramFolderOf(ModulePath());
 }
 
 bool Start(const std::wstring& path) {

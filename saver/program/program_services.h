@@ -31,6 +31,9 @@ class Win32ProgramServices final : public ProgramServices {
 
 namespace program {
 
+// The full path of the running program as Windows loaded it; empty when it cannot be had.
+std::wstring ModulePath();
+
 // The folder of the running program, a drive root with its backslash.
 std::wstring Folder();
 

@@ -3,6 +3,7 @@
 #include "cp932.h"
 #include "decimal_text.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace lumo {
@@ -13,25 +14,64 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-} // namespace
+// Whether `line` begins with `path`, ASCII letters compared in either case. Lead bytes are never
+// letters, so equal upper-cased bytes also start their characters at the same places: a match
+// ends where a character of the line ends.
+bool StartsWithPath(std::string_view line, std::string_view path) {
+    return !path.empty() && line.size() >= path.size() &&
+           cp932::UpperAscii(line.substr(0, path.size())) == cp932::UpperAscii(path);
+}
 
-std::string ArgumentsOf(std::string_view fullCommandLine) {
+// The length of the program's own path with its quotes at the start of the line, or 0 when the
+// line does not begin with one of the known forms followed by a blank or the end.
+std::size_t OwnPathLength(std::string_view line, std::span<const std::string> programPaths) {
+    std::size_t longest = 0;
+    for (const std::string& path : programPaths) {
+        std::size_t length = 0;
+        if (!line.empty() && line[0] == '"') {
+            if (StartsWithPath(line.substr(1), path) && line.size() > path.size() + 1 &&
+                line[path.size() + 1] == '"') {
+                length = path.size() + 2;
+            }
+        } else if (StartsWithPath(line, path) &&
+                   (line.size() == path.size() || IsBlank(line[path.size()]))) {
+            length = path.size();
+        }
+        longest = std::max(longest, length);
+    }
+    return longest;
+}
+
+// The length of the program's name by the plain rule: up to its closing quote, or up to the
+// first blank when it is not quoted.
+std::size_t NameLength(std::string_view line) {
+    const auto n = line.size();
     std::size_t i = 0;
-    const auto n = fullCommandLine.size();
-    if (n > 0 && fullCommandLine[0] == '"') {
+    if (n > 0 && line[0] == '"') {
         i = 1;
-        while (i < n && fullCommandLine[i] != '"') {
+        while (i < n && line[i] != '"') {
             ++i;
         }
         if (i < n) {
             ++i; // the closing quote
         }
     } else {
-        while (i < n && !IsBlank(fullCommandLine[i])) {
+        while (i < n && !IsBlank(line[i])) {
             ++i;
         }
     }
-    while (i < n && IsBlank(fullCommandLine[i])) {
+    return i;
+}
+
+} // namespace
+
+std::string ArgumentsOf(std::string_view fullCommandLine,
+                        std::span<const std::string> programPaths) {
+    std::size_t i = OwnPathLength(fullCommandLine, programPaths);
+    if (i == 0) {
+        i = NameLength(fullCommandLine);
+    }
+    while (i < fullCommandLine.size() && IsBlank(fullCommandLine[i])) {
         ++i;
     }
     return std::string(fullCommandLine.substr(i));

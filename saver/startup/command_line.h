@@ -4,6 +4,7 @@
 // or "x.scr /p 1234"; some hosts use "-" or upper case, so only the letter's position counts.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -11,7 +12,14 @@ namespace lumo {
 
 // The argument text of a full process command line in code page 932: the program's
 // name, quoted or not, and the blanks after it are dropped; the rest is kept whole, unsplit.
-std::string ArgumentsOf(std::string_view fullCommandLine);
+//
+// Windows starts a saver with the path from its settings unquoted, so a folder such as
+// "C:\Users\Mary Ann" puts blanks inside the program's name. When the line begins with one of
+// `programPaths` (the forms of the running program's own path: long, short; ASCII letters in
+// either case), quoted or not and followed by a blank or the end, exactly that path is the name.
+// Otherwise the name ends at its closing quote or at the first blank.
+std::string ArgumentsOf(std::string_view fullCommandLine,
+                        std::span<const std::string> programPaths = {});
 
 // The character at position 2 (counting from 1) of the upper-cased arguments, or an empty
 // string when they are shorter than two characters.

@@ -4,6 +4,7 @@
 #include "music_player.h"
 #include "player_music.h"
 #include "preview_form.h"
+#include "program_services.h"
 #include "session_form.h"
 #include "settings_dialog.h"
 #include "settings_file.h"
@@ -13,15 +14,55 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace lumo {
+
+namespace {
+
+// `path` as GetShortPathNameW or GetLongPathNameW gives it, or empty when they cannot.
+using PathConversion = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
+std::wstring Converted(PathConversion convert, const std::wstring& path) {
+    const DWORD needed = convert(path.c_str(), nullptr, 0); // with its terminating null
+    if (needed == 0) {
+        return {};
+    }
+    std::wstring converted(needed, L'\0');
+    const DWORD got = convert(path.c_str(), converted.data(), needed);
+    if (got == 0 || got >= needed) {
+        return {};
+    }
+    converted.resize(got);
+    return converted;
+}
+
+// The forms in which the running program's path may open its command line: as Windows loaded it,
+// and its short and long forms (the settings may hold either; the short one has no blanks).
+std::vector<std::string> ProgramPathForms() {
+    const std::wstring path = program::ModulePath();
+    std::vector<std::string> forms;
+    if (path.empty()) {
+        return forms;
+    }
+    for (const std::wstring& form :
+         {path, Converted(::GetShortPathNameW, path), Converted(::GetLongPathNameW, path)}) {
+        if (!form.empty()) {
+            forms.push_back(ToCp932Replacing(form));
+        }
+    }
+    return forms;
+}
+
+} // namespace
 
 std::string Win32EntryHost::Arguments() {
     // The mode-letter rules count code page 932 characters, so the line is converted with 932
     // itself: the A line of a system of another code page (1252, or UTF-8 under 65001) would be
-    // miscounted, its bytes read as lead and trail bytes.
+    // miscounted, its bytes read as lead and trail bytes. The program's path is converted the
+    // same way, so a character without a 932 form is the same '?' in both.
     const wchar_t* full = ::GetCommandLineW();
-    return ArgumentsOf(ToCp932Replacing(full != nullptr ? full : L""));
+    return ArgumentsOf(ToCp932Replacing(full != nullptr ? full : L""), ProgramPathForms());
 }
 
 std::wstring Win32EntryHost::ProgramFolder() {

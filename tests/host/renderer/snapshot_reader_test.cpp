@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -22,19 +23,25 @@ class CountingSource final : public lumo::ByteSource {
     std::size_t Read(std::uint8_t* destination, std::size_t size) override {
         const std::size_t n = inner_.Read(destination, size);
         consumed += n;
+        largestRead = std::max(largestRead, size);
         return n;
     }
     std::size_t consumed = 0;
+    std::size_t largestRead = 0; // the largest buffer the reader filled
 
   private:
     lumo::MemorySource inner_;
 };
 
-lumo::SnapshotImage Read(const std::vector<std::uint8_t>& file, std::size_t* consumed = nullptr) {
+lumo::SnapshotImage Read(const std::vector<std::uint8_t>& file, std::size_t* consumed = nullptr,
+                         std::size_t* largestRead = nullptr) {
     CountingSource source(file);
     lumo::SnapshotImage image = lumo::ReadSnapshot(source);
     if (consumed != nullptr) {
         *consumed = source.consumed;
+    }
+    if (largestRead != nullptr) {
+        *largestRead = source.largestRead;
     }
     return image;
 }
@@ -81,6 +88,37 @@ TEST(ReadSnapshot, ReadsExactlyTheGivenImageSize) {
     EXPECT_EQ(image.layout.pixelBytes, 34u);
     EXPECT_EQ(consumed, 54u + 34u);
     ExpectPatternRows(image, 16);
+}
+
+TEST(ReadSnapshot, ReadsAnImageSizeFarBeyondTheRowsWithoutAllocatingIt) {
+    // 1 MiB of padding after 3 rows of 16 bytes: loaded, lent in place from memory; read into
+    // a buffer of the rows alone from a source that cannot lend.
+    BmpRecipe recipe;
+    recipe.width = 5;
+    recipe.height = 3;
+    recipe.sizeImage = 48 + (1u << 20);
+    recipe.pixelBytesOverride = recipe.sizeImage;
+    recipe.trailingBytes = 7;
+    const auto file = BuildBmp(recipe);
+    std::size_t consumed = 0;
+    std::size_t largestRead = 0;
+    auto image = Read(file, &consumed, &largestRead);
+    ASSERT_TRUE(image.loaded());
+    EXPECT_EQ(consumed, 54u + 48u + (1u << 20));
+    EXPECT_LT(largestRead, std::size_t{1} << 20) << "a buffer sized by the image-size field";
+    ExpectPatternRows(image, 16);
+    lumo::MemorySource mapped(file.data(), file.size());
+    image = lumo::ReadSnapshot(mapped);
+    ASSERT_TRUE(image.loaded());
+    EXPECT_EQ(image.pixels, file.data() + 54);
+
+    // A claim of 4 GiB in a small file: the file is too short, whichever way it is read.
+    recipe.sizeImage = 0xFFFFFFFF;
+    recipe.pixelBytesOverride = 0;
+    const auto claim = BuildBmp(recipe);
+    EXPECT_EQ(Read(claim).outcome, SnapshotOutcome::kShortPixelBlock);
+    lumo::MemorySource claimMapped(claim.data(), claim.size());
+    EXPECT_EQ(lumo::ReadSnapshot(claimMapped).outcome, SnapshotOutcome::kShortPixelBlock);
 }
 
 TEST(ReadSnapshot, SkipsBytesBetweenInfoHeaderAndPixels) {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace lumo {
 namespace {
 
@@ -14,6 +17,32 @@ TEST(ArgumentsOf, DropsTheProgramNameQuotedOrNot) {
     EXPECT_EQ(ArgumentsOf("\"x.scr\""), "");
     EXPECT_EQ(ArgumentsOf("\"unterminated /s"), "");
     EXPECT_EQ(ArgumentsOf(""), "");
+}
+
+TEST(ArgumentsOf, DropsTheProgramsOwnPathWithItsBlanksInItsLongOrShortForm) {
+    // Windows starts the saver with the path from its settings unquoted: a user folder with a
+    // blank must not make "Ann\..." the arguments and "N" the mode letter.
+    const std::string longPath = ToCp932Replacing(
+        L"C:\\Users\\Mary Ann\\AppData\\Local\\Programs\\\u30EB\u30E2\u30F4\u30A7\u30A4\u30F3\\"
+        L"\u30EB\u30E2\u30F4\u30A7\u30A4\u30F3.scr");
+    const std::string shortPath =
+        "C:\\Users\\MARYAN~1\\AppData\\Local\\Programs\\83B9~1\\83B9~1.SCR";
+    const std::vector<std::string> forms{longPath, shortPath};
+    EXPECT_EQ(ArgumentsOf(longPath + " /s", forms), "/s");
+    EXPECT_EQ(ModeLetter(ArgumentsOf(longPath + " /s", forms)), "S");
+    EXPECT_EQ(
+        ArgumentsOf("c:\\users\\maryan~1\\appdata\\local\\programs\\83b9~1\\83b9~1.scr /s", forms),
+        "/s");
+    EXPECT_EQ(ArgumentsOf("\"" + longPath + "\"  /p 1234", forms), "/p 1234");
+    EXPECT_EQ(ArgumentsOf(longPath, forms), "");
+
+    // Anything else is cut by the plain rule: a longer name is another program's, and a trail
+    // byte that looks like a letter is no letter ("\x83\x75" is not "\x83\x55").
+    EXPECT_EQ(ArgumentsOf(longPath + ".old /s", forms).substr(0, 4), "Ann\\");
+    EXPECT_EQ(
+        ArgumentsOf("C:\\a b\x83\x75.scr /s", std::vector<std::string>{"C:\\a b\x83\x55.scr"}),
+        "b\x83\x75.scr /s");
+    EXPECT_EQ(ArgumentsOf("\"" + longPath + "x\" /s", forms), "/s");
 }
 
 TEST(ModeLetter, IsTheSecondCharacterUpperCasedWhateverTheFirst) {

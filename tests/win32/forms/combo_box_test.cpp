@@ -1,6 +1,7 @@
 #include "combo_box.h"
 #include "form.h"
 #include "picture_box.h"
+#include "screen_dpi.h"
 #include "win32_test_support.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,34 @@ TEST(ComboBox, HoldsATextThatIsNoEntryAndItsList) {
     ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(box, WM_GETFONT, 0, 0)), sizeof font,
                  &font);
     EXPECT_EQ(font.lfHeight, -19);
+    form.Unload();
+}
+
+TEST(ComboBox, TheDroppedListShowsItsRowsAtTheScreensDpiInAnyFont) {
+    // Run under a bench of 144 or 192 DPI too: the rows grow with the font, and so must the list.
+    ComboForm form;
+    for (int i = 0; i <= 30; ++i) {
+        form.Track.AddItem(std::to_wstring(i));
+    }
+    form.Show();
+    const auto shownRows = [&] {
+        ::SendMessageW(form.Track.Hwnd(), CB_SHOWDROPDOWN, TRUE, 0);
+        test::PumpFor(20ms);
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        RECT inside{};
+        const bool found = ::GetComboBoxInfo(form.Track.Hwnd(), &info) != FALSE &&
+                           ::GetClientRect(info.hwndList, &inside) != FALSE;
+        const auto row = ::SendMessageW(info.hwndList, LB_GETITEMHEIGHT, 0, 0);
+        ::SendMessageW(form.Track.Hwnd(), CB_SHOWDROPDOWN, FALSE, 0);
+        test::PumpFor(20ms);
+        return found && row > 0 ? static_cast<int>(inside.bottom / row) : -1;
+    };
+    EXPECT_EQ(shownRows(), 8) << "at " << ScreenDpi() << " DPI";
+    FontDesign big;
+    big.points = 20;
+    form.Track.SetFont(big);
+    EXPECT_EQ(shownRows(), 8) << "in a 20-point font at " << ScreenDpi() << " DPI";
     form.Unload();
 }
 
