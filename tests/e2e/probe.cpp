@@ -10,9 +10,10 @@
 //   probe key <title> <vk>            brings the window to the front and presses the key
 //   probe post-key <title> <vk>       posts WM_KEYDOWN/WM_KEYUP to the window
 //   probe acp                         prints the system's ANSI code page (932, 1252, ...)
-//   probe list                        prints "handle<TAB>pid<TAB>visible<TAB>title" of top-level
-//   windows probe cursor                      prints "showing" or "hidden" (GetCursorInfo) probe
-//   desktop <picture.bmp>       shows the picture borderless over the whole screen at the
+//   probe list                        prints "handle<TAB>pid<TAB>visible<TAB>title" of each
+//                                     top-level window
+//   probe cursor                      prints "showing" or "hidden" (GetCursorInfo)
+//   probe desktop <picture.bmp>       shows the picture borderless over the whole screen at the
 //                                     bottom of the z-order, never active, until killed
 //   probe run <program> <arguments>   starts the program with exactly `"program" arguments` as
 //                                     its command line, waits, exits with its exit code
