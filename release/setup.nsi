@@ -65,12 +65,130 @@ LangString FinishText ${LANG_JAPANESE} "$(^NameDA) をインストールし、�
 LangString FinishText ${LANG_ENGLISH} "$(^NameDA) is installed and chosen as your screen saver.$\r$\n$\r$\nTo remove it, uninstall $(^NameDA) from Settings, Apps (or Programs and Features)."
 LangString OpenSettingsText ${LANG_JAPANESE} "スクリーン セーバーの設定を開く"
 LangString OpenSettingsText ${LANG_ENGLISH} "Open the Screen Saver Settings"
+LangString StillRunningText ${LANG_JAPANESE} "$(^NameDA) のプログラムが動いていて、終了できませんでした。$\r$\n$0$\r$\n$\r$\nスクリーン セーバーとそのプレビュー（「スクリーン セーバーの設定」）を閉じてから、もう一度実行してください。何も変更していません。"
+LangString StillRunningText ${LANG_ENGLISH} "A program of $(^NameDA) is running and could not be ended:$\r$\n$0$\r$\n$\r$\nClose the screen saver and its preview (the Screen Saver Settings), then run this again. Nothing has been changed."
+LangString FilesRemainText ${LANG_JAPANESE} "次のファイルを削除できませんでした。$\r$\n$0$\r$\n$\r$\nほかのプログラムが使っていないか確かめてから、もう一度アンインストールしてください。それまで $(^NameDA) はインストールされたプログラムの一覧に残ります。"
+LangString FilesRemainText ${LANG_ENGLISH} "This file could not be removed:$\r$\n$0$\r$\n$\r$\nMake sure no other program uses it, then uninstall again. Until then $(^NameDA) stays listed among the installed programs."
 
 Function OpenScreenSaverSettings
     Exec '"$SYSDIR\control.exe" desk.cpl,,@screensaver'
 FunctionEnd
 
+; Ends every copy of this saver that runs from the install folder, the preview the display
+; settings keep running included, so that its files can be replaced or removed; nothing else is
+; touched. -> $0 "" when none is left running, else the path of one that would not end.
+!macro END_RUNNING_COPIES UN
+Function ${UN}EndRunningCopies
+    Push $1
+    Push $2
+    Push $3
+    Push $4
+    Push $5
+    Push $6
+    Push $7
+    Push $8
+    Push $9
+    Push $R0
+    StrCpy $0 ""
+    ; Long forms on both sides: Windows starts the saver by the short path in SCRNSAVE.EXE, and
+    ; the saver starts its renderer from the folder it was started from.
+    System::Call 'kernel32::GetLongPathNameW(w "$INSTDIR", w .r1, i ${NSIS_MAX_STRLEN}) i .R0'
+    ${If} $R0 = 0
+        Goto done ; no such folder, so nothing runs from it
+    ${EndIf}
+    System::Call 'kernel32::GetCurrentProcessId() i .r9'
+    StrCpy $8 0
+    ${Do}
+        IntOp $8 $8 + 1
+        StrCpy $7 0 ; copies found in this pass
+        System::Call 'kernel32::CreateToolhelp32Snapshot(i 2, i 0) p .r2' ; TH32CS_SNAPPROCESS
+        ${If} $2 = -1
+            StrCpy $0 "$1\${SAVER}"
+            Goto done
+        ${EndIf}
+        System::Alloc 568 ; PROCESSENTRY32W on 64 bits
+        Pop $3
+        System::Call '*$3(i 568)'
+        System::Call 'kernel32::Process32FirstW(p r2, p r3) i .R0'
+        ${DoWhile} $R0 <> 0
+            System::Call '*$3(i, i, i .r4)' ; th32ProcessID
+            StrCpy $6 ""
+            ${If} $4 <> $9
+                System::Call 'kernel32::OpenProcess(i 0x1000, i 0, i r4) p .r5' ; query limited
+                ${If} $5 != 0
+                    System::Call 'kernel32::QueryFullProcessImageNameW(p r5, i 0, w .r6, \
+                        *i ${NSIS_MAX_STRLEN}) i .R0'
+                    System::Call 'kernel32::CloseHandle(p r5)'
+                    ${If} $R0 = 0
+                        StrCpy $6 ""
+                    ${EndIf}
+                ${EndIf}
+            ${EndIf}
+            ${If} $6 != ""
+                ; A program deleted while running keeps the path it was started by.
+                System::Call 'kernel32::GetLongPathNameW(w r6, w .r5, i ${NSIS_MAX_STRLEN}) i .R0'
+                ${If} $R0 <> 0
+                    StrCpy $6 $5
+                ${EndIf}
+                ; StrCmp ignores case, as the file system does.
+                ${If} $6 == "$1\${SAVER}"
+                ${OrIf} $6 == "$1\${PRODUCT}.dll"
+                    IntOp $7 $7 + 1
+                    StrCpy $R0 -1
+                    System::Call 'kernel32::OpenProcess(i 0x100001, i 0, i r4) p .r5' ; terminate, synchronize
+                    ${If} $5 != 0
+                        System::Call 'kernel32::TerminateProcess(p r5, i 1)'
+                        System::Call 'kernel32::WaitForSingleObject(p r5, i 5000) i .R0'
+                        System::Call 'kernel32::CloseHandle(p r5)'
+                    ${EndIf}
+                    ${If} $R0 <> 0
+                        StrCpy $0 $6
+                        ${Break}
+                    ${EndIf}
+                    DetailPrint "$6: ended"
+                ${EndIf}
+            ${EndIf}
+            System::Call 'kernel32::Process32NextW(p r2, p r3) i .R0'
+        ${Loop}
+        System::Free $3
+        System::Call 'kernel32::CloseHandle(p r2)'
+        ${If} $0 != ""
+            ${Break}
+        ${EndIf}
+        ; Another pass: a saver may have started its renderer while the last one looked.
+        ${If} $7 = 0
+            ${Break}
+        ${EndIf}
+        ${If} $8 >= 5
+            StrCpy $0 "$1\${SAVER}"
+            ${Break}
+        ${EndIf}
+    ${Loop}
+done:
+    Pop $R0
+    Pop $9
+    Pop $8
+    Pop $7
+    Pop $6
+    Pop $5
+    Pop $4
+    Pop $3
+    Pop $2
+    Pop $1
+FunctionEnd
+!macroend
+!insertmacro END_RUNNING_COPIES ""
+!insertmacro END_RUNNING_COPIES "un."
+
 Section
+    ; A running program cannot be replaced: end the running copies first, or change nothing.
+    Call EndRunningCopies
+    ${If} $0 != ""
+        MessageBox MB_ICONSTOP|MB_OK "$(StillRunningText)" /SD IDOK
+        SetErrorLevel 2
+        Abort
+    ${EndIf}
+
     SetOutPath "$INSTDIR"
     ; An upgrade overwrites these and nothing else: the user's ルモヴェイン.ini stays.
     File "${DIST}/${PRODUCT}.scr"
@@ -79,8 +197,14 @@ Section
     File "${TEXTS}/README-en.txt"
     WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
-    ; What right-click "Install" on the .scr leaves behind.
-    WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$INSTDIR\${SAVER}"
+    ; What right-click "Install" on the .scr leaves behind: the short path where the system
+    ; has one. Windows starts the saver with this path unquoted, so a blank in it (a user
+    ; folder such as "Mary Ann") would cut the program's name short.
+    GetFullPathName /SHORT $0 "$INSTDIR\${SAVER}"
+    ${If} $0 == ""
+        StrCpy $0 "$INSTDIR\${SAVER}"
+    ${EndIf}
+    WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" $0
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -118,17 +242,53 @@ Function un.IsChosenSaver ; -> $0 "1" or ""
 FunctionEnd
 
 Section "Uninstall"
-    ; Before the files go: the short name can only be found while the saver exists.
-    Call un.IsChosenSaver
-    ${If} $0 == 1
-        DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    ; Nothing is touched while a copy runs: its files could not go.
+    Call un.EndRunningCopies
+    ${If} $0 != ""
+        MessageBox MB_ICONSTOP|MB_OK "$(StillRunningText)" /SD IDOK
+        SetErrorLevel 2
+        Abort
     ${EndIf}
 
-    Delete "$INSTDIR\${PRODUCT}.scr"
+    ; Before the files go: the short name can only be found while the saver exists.
+    Call un.IsChosenSaver
+    StrCpy $1 $0
+
+    ; The saver goes last and the uninstaller and its entry after it: while any file remains,
+    ; the user can uninstall again from Settings, and the saver's choice is still recognised.
     Delete "$INSTDIR\${PRODUCT}.dll"
     Delete "$INSTDIR\${PRODUCT}.ini"
+    ; What an interrupted save of the settings leaves beside them.
+    Delete "$INSTDIR\*.tmp"
     Delete "$INSTDIR\README-ja.txt"
     Delete "$INSTDIR\README-en.txt"
+    ${If} ${FileExists} "$INSTDIR\${PRODUCT}.dll"
+        StrCpy $0 "$INSTDIR\${PRODUCT}.dll"
+    ${ElseIf} ${FileExists} "$INSTDIR\${PRODUCT}.ini"
+        StrCpy $0 "$INSTDIR\${PRODUCT}.ini"
+    ${ElseIf} ${FileExists} "$INSTDIR\*.tmp"
+        StrCpy $0 "$INSTDIR\*.tmp"
+    ${ElseIf} ${FileExists} "$INSTDIR\README-ja.txt"
+        StrCpy $0 "$INSTDIR\README-ja.txt"
+    ${ElseIf} ${FileExists} "$INSTDIR\README-en.txt"
+        StrCpy $0 "$INSTDIR\README-en.txt"
+    ${Else}
+        Delete "$INSTDIR\${SAVER}"
+        ${If} ${FileExists} "$INSTDIR\${SAVER}"
+            StrCpy $0 "$INSTDIR\${SAVER}"
+        ${Else}
+            StrCpy $0 ""
+        ${EndIf}
+    ${EndIf}
+    ${If} $0 != ""
+        MessageBox MB_ICONSTOP|MB_OK "$(FilesRemainText)" /SD IDOK
+        SetErrorLevel 2
+        Abort
+    ${EndIf}
+
+    ${If} $1 == 1
+        DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    ${EndIf}
     Delete "$INSTDIR\${UNINSTALLER}"
     ; Not /r: anything the user put here is theirs.
     RMDir "$INSTDIR"

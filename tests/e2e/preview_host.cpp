@@ -9,6 +9,7 @@
 //   host <handle> <x> <y>                     the window exists and the saver was started
 //   child <width> <height> <style> <visible>  the saver's child window, client size, hex style
 //   no-child <saver-exit-code|running>        no child appeared within 15 s
+//   saver-gone <exit-code>                    the saver ended while the window was still there
 //   saver-ended <exit-code> <ms>              after the window was destroyed, within 10 s
 //   saver-running                             the saver outlived the window by 10 s
 // Exit code 0 when the saver ended after the window went, 1 on bad arguments or set-up, 3 when
@@ -130,8 +131,17 @@ int wmain(int argc, wchar_t** argv) {
         Say("no-child running");
     }
 
-    PumpUntil([&] { return GetFileAttributesW(trigger.c_str()) != INVALID_FILE_ATTRIBUTES; },
-              60000);
+    // Told at once, so that a test can see a setup end the preview before the window goes.
+    bool gone = false;
+    PumpUntil(
+        [&] {
+            if (!gone && Ended(process.hProcess, code)) {
+                Say("saver-gone %lu", code);
+                gone = true;
+            }
+            return GetFileAttributesW(trigger.c_str()) != INVALID_FILE_ATTRIBUTES;
+        },
+        60000);
     const ULONGLONG destroyed = GetTickCount64();
     DestroyWindow(host);
     const bool ended = PumpUntil([&] { return Ended(process.hProcess, code); }, 10000);

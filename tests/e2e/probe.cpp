@@ -10,10 +10,14 @@
 //   probe key <title> <vk>            brings the window to the front and presses the key
 //   probe post-key <title> <vk>       posts WM_KEYDOWN/WM_KEYUP to the window
 //   probe acp                         prints the system's ANSI code page (932, 1252, ...)
-//   probe list                        prints "handle<TAB>pid<TAB>visible<TAB>title" of top-level
-//   windows probe cursor                      prints "showing" or "hidden" (GetCursorInfo) probe
-//   desktop <picture.bmp>       shows the picture borderless over the whole screen at the
+//   probe list                        prints "handle<TAB>pid<TAB>visible<TAB>title" of each
+//                                     top-level window
+//   probe cursor                      prints "showing" or "hidden" (GetCursorInfo)
+//   probe desktop <picture.bmp>       shows the picture borderless over the whole screen at the
 //                                     bottom of the z-order, never active, until killed
+//   probe run <program> <arguments>   starts the program with exactly `"program" arguments` as
+//                                     its command line, waits, exits with its exit code
+//   probe long-path <path>            prints the path with every short name made long
 // Titles and texts are UTF-8 on the command line and in the output.
 
 #include <windows.h>
@@ -201,11 +205,41 @@ int Desktop(const std::wstring& path) {
     return 0;
 }
 
+// An argv would quote an argument holding a blank, and some programs (NSIS's setups with /D=)
+// read their command line's tail verbatim.
+int Run(const std::wstring& program, const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        Print("cannot start: error " + std::to_string(GetLastError()));
+        return 255;
+    }
+    CloseHandle(process.hThread);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 255;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(code);
+}
+
+int LongPath(const std::wstring& path) {
+    wchar_t buf[32768] = {};
+    if (GetLongPathNameW(path.c_str(), buf, 32768) == 0) {
+        Print("no such path: error " + std::to_string(GetLastError()));
+        return 1;
+    }
+    Print(ToUtf8(buf));
+    return 0;
+}
+
 int Usage() {
     Print(
         "usage: probe "
         "wait-window|wait-gone|window-info|texts|controls|click|key|post-key|close|list|acp|cursor|"
-        "desktop ...");
+        "desktop|run|long-path ...");
     return 2;
 }
 
@@ -247,6 +281,12 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (cmd == L"desktop") {
         return Desktop(arg(2));
+    }
+    if (cmd == L"run") {
+        return Run(arg(2), arg(3));
+    }
+    if (cmd == L"long-path") {
+        return LongPath(arg(2));
     }
 
     HWND h = FindTop(arg(2));

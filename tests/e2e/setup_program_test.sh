@@ -2,9 +2,13 @@
 # The setup program as a user and an administrator run it: "/S" installs both programs, the
 # read-mes and an uninstaller into %LOCALAPPDATA%\Programs\ルモヴェイン, chooses the saver and
 # lists it among the installed programs; the installed saver shows the star field and its
-# settings window saves beside it; installing again keeps those settings; the uninstaller's quiet
-# command leaves no file, folder, list entry or screen-saver choice of it behind, but keeps a
-# screen saver the user has chosen since.
+# settings window saves beside it; installing again while the display settings' preview runs it
+# ends the preview, replaces both programs and keeps those settings; the uninstaller's quiet
+# command, run while the preview runs, leaves no file (an interrupted save's temporary file
+# included), folder, list entry or screen-saver choice of it behind. Into a user folder with a
+# blank ("Mary Ann") the setup chooses the saver by a path without blanks; an uninstall that
+# cannot remove the files keeps everything, its list entry included; one that can keeps a screen
+# saver the user has chosen since.
 # bench-size: 1024x768
 set -euo pipefail
 source "$(dirname "$0")/saver_lib.sh"
@@ -28,15 +32,62 @@ screen_saver() { reg_values "$DESKTOP_KEY" SCRNSAVE.EXE | cut -d'|' -f3; }
 install() {
     wine "$SETUP" /S || fail "setup /S ended with $?"
 }
+winpath() { echo "Z:$(readlink -f "$1" | tr / '\\')"; }
+
+# The display settings' preview: a host window runs the saver with /p by the path Windows takes,
+# the one in SCRNSAVE.EXE.
+HOST_EXE="$(dirname "$LUMO_PROBE")/preview_host.exe"
+host_pid=""
+start_preview() {
+    rm -f "$WORK/go" "$WORK/host.out"
+    wine "$HOST_EXE" "$(screen_saver)" 152 112 "$(winpath "$WORK")\\go" >"$WORK/host.out" 2>/dev/null &
+    host_pid=$!
+    for _ in $(seq 200); do
+        grep -q '^child' "$WORK/host.out" 2>/dev/null && return 0
+        grep -q '^no-child' "$WORK/host.out" 2>/dev/null && break
+        sleep 0.1
+    done
+    fail "the preview did not start: $(tr '\n' ' ' <"$WORK/host.out")"
+}
+# The host keeps its window until told: the saver must have gone before that, ended by $1.
+expect_preview_ended() { # by-whom
+    for _ in $(seq 100); do
+        grep -q '^saver-gone' "$WORK/host.out" && break
+        sleep 0.1
+    done
+    touch "$WORK/go"
+    wait "$host_pid" || true
+    host_pid=""
+    grep -q '^saver-gone' "$WORK/host.out" ||
+        fail "$1 left the preview running: $(tr '\n' ' ' <"$WORK/host.out")"
+}
+cleanup_setup() {
+    [ -z "$host_pid" ] || kill "$host_pid" 2>/dev/null || true
+    [ -z "${locked_dir:-}" ] || chattr -i "$locked_dir" 2>/dev/null || true
+    cleanup_saver
+}
+trap cleanup_setup EXIT
+
 # As Programs and Features runs it. The uninstaller goes on from a copy in the temporary folder,
-# so wait until Wine has nothing left running.
+# so wait until Wine has nothing left running (a preview host only once the saver has gone).
 uninstall() {
     local quiet exe
     quiet=$(reg_values "$UNINSTALL_KEY" QuietUninstallString | cut -d'|' -f3)
     exe=${quiet#\"}
     exe=${exe%%\"*}
     wine "$exe" "${quiet##*\" }" || fail "the uninstaller ended with $?"
+    [ -z "$host_pid" ] || expect_preview_ended "the uninstaller"
     timeout 60 wineserver -w || fail "the uninstaller did not end within 60 s"
+}
+# Windows starts the saver by SCRNSAVE.EXE unquoted: it must name the installed saver and hold
+# no blank.
+expect_chosen() { # install-folder
+    local chosen long
+    chosen=$(screen_saver)
+    [[ "$chosen" != *" "* ]] || fail "SCRNSAVE.EXE holds a blank: '$chosen'"
+    long=$(probe long-path "$chosen" | tr -d '\r')
+    [ "$long" = "$1\\ルモヴェイン.scr" ] || fail "SCRNSAVE.EXE is '$chosen' ($long)"
+    echo "ok: SCRNSAVE.EXE is $chosen"
 }
 
 LOCAL_WIN=$(console cmd /c echo %LOCALAPPDATA%)
@@ -54,7 +105,7 @@ for program in ルモヴェイン.scr ルモヴェイン.dll; do
 done
 echo "ok: installed in $INSTALL_WIN: $listed"
 
-[ "$(screen_saver)" = "$INSTALL_WIN\\ルモヴェイン.scr" ] || fail "SCRNSAVE.EXE is '$(screen_saver)'"
+expect_chosen "$INSTALL_WIN"
 reg_values "$UNINSTALL_KEY" | LC_ALL=C sort >"$WORK/entry"
 uninstaller="\"$INSTALL_WIN\\uninstall.exe\""
 LC_ALL=C sort >"$WORK/expected" <<EOF
@@ -95,9 +146,20 @@ wait_saver_exit 50 || fail "the settings window went on after 設定"
 cp "$INI" "$WORK/settings.ini"
 echo "ok: /c and 設定 wrote $(basename "$INI") beside it"
 
+# A running program cannot be replaced: the setup ends the preview first.
+start_preview
+# The setup writes the same bytes: a program it replaced has a new change time.
+changed() { stat -c %z "$SAVER_DIR/ルモヴェイン.scr" "$SAVER_DIR/ルモヴェイン.dll"; }
+changed >"$WORK/before"
 install
+expect_preview_ended "the setup"
+changed | paste "$WORK/before" - | awk -F'\t' '$1 == $2 { exit 1 }' ||
+    fail "installing over the preview left a program as it was"
+for program in ルモヴェイン.scr ルモヴェイン.dll; do
+    cmp -s "$SAVER_DIR/$program" "$LUMO_DIST/$program" || fail "the reinstalled $program is not dist's"
+done
 cmp -s "$INI" "$WORK/settings.ini" || fail "installing again changed or removed the settings file"
-echo "ok: installing again kept the settings file"
+echo "ok: installing again while the preview ran ended it, replaced both programs, kept the settings"
 
 probe close "probe desktop" >/dev/null
 wait "$desktop_pid" || true
@@ -106,14 +168,39 @@ desktop_pid=""
 # A session that never saw its renderer leaves the photograph for it; the uninstaller takes it.
 mkdir -p "$(dirname "$SNAPSHOT")"
 cp "$WORK/stars.png" "$SNAPSHOT"
+# A save of the settings cut short leaves its temporary file beside them.
+cp "$INI" "$INI.tmp"
+start_preview
 uninstall
 [ ! -e "$SAVER_DIR" ] || fail "left in $INSTALL_WIN: $(ls -A "$SAVER_DIR" | tr '\n' ' ')"
 [ ! -e "$(dirname "$SNAPSHOT")" ] || fail "left: C:\\v_olka with $(ls -A "$(dirname "$SNAPSHOT")")"
 [ -z "$(reg_values "$UNINSTALL_KEY")" ] || fail "the list entry is still there"
 [ -z "$(screen_saver)" ] || fail "SCRNSAVE.EXE still names the saver: $(screen_saver)"
-echo "ok: uninstalled: no folder, no snapshot, no list entry, no screen-saver choice"
+echo "ok: uninstalled while the preview ran: no folder, no snapshot, no list entry, no screen-saver choice"
 
-install
+# A user folder with a blank, as the setup finds under a user called "Mary Ann". NSIS reads /D=
+# verbatim to the end of its command line, so no argv may quote it.
+INSTALL_WIN='C:\users\Mary Ann\AppData\Local\Programs\ルモヴェイン'
+probe run "$(winpath "$SETUP")" "/S /D=$INSTALL_WIN" >/dev/null || fail "setup /S /D= ended with $?"
+SAVER_DIR=$(winepath -u "$INSTALL_WIN" 2>/dev/null)
+SAVER_DIR=${SAVER_DIR%/}
+[ -f "$SAVER_DIR/ルモヴェイン.scr" ] || fail "setup /D= installed nothing in $INSTALL_WIN"
+expect_chosen "$INSTALL_WIN"
+
+# Files that cannot be removed keep the uninstaller and its list entry, and the choice.
+locked_dir=$SAVER_DIR
+chattr +i "$SAVER_DIR" || fail "chattr +i failed"
+uninstall
+chattr -i "$SAVER_DIR"
+locked_dir=""
+listed=$(cd "$SAVER_DIR" && LC_ALL=C ls | tr '\n' ' ')
+[ "$listed" = "README-en.txt README-ja.txt uninstall.exe ルモヴェイン.dll ルモヴェイン.scr " ] ||
+    fail "an uninstall that could not remove the files left: $listed"
+[ -n "$(reg_values "$UNINSTALL_KEY" QuietUninstallString)" ] ||
+    fail "an uninstall that could not remove the files took the list entry"
+expect_chosen "$INSTALL_WIN"
+echo "ok: an uninstall that could not remove the files left everything as it was"
+
 other='C:\windows\system32\other.scr'
 wine reg add "$DESKTOP_KEY" /v SCRNSAVE.EXE /d "$other" /f >/dev/null 2>&1
 # A session that never saw its renderer leaves the photograph for it; the uninstaller takes it.
