@@ -3,6 +3,7 @@
 #include "program_contract.h"
 
 #include "picture_quad.h"
+#include "snapshot_file.h"
 #include "star_field.h"
 #include "texture.h"
 
@@ -61,6 +62,9 @@ bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight) {
 
     // A missing or damaged picture leaves the stars as flat tinted squares; nothing to report.
     SnapshotTexture.LoadBmp(SnapshotPath);
+    // The file is a photo of the user's desktop and the texture now holds all we need of it, so
+    // it goes at once, read or not; the load has closed it and unmapped its view by now.
+    RemoveSnapshotFile(SnapshotPath);
     SnapshotTexture.Bind();
 
     glEnable(GL_TEXTURE_2D);
