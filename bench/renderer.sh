@@ -33,10 +33,12 @@ fi
 work=$(mktemp -d "$LUMO_BENCH_DIR/renderer-bench.XXXXXX")
 snapshot="$WINEPREFIX/drive_c/v_olka/Lumovane.bmp"
 mkdir -p "$(dirname "$snapshot")"
-convert -size "$LUMO_SCREEN" -seed 7 plasma:fractal -type TrueColor BMP3:"$snapshot"
+convert -size "$LUMO_SCREEN" -seed 7 plasma:fractal -type TrueColor BMP3:"$work/snapshot.bmp"
 
 run() { # program report [seconds]
     local program=$1 report=$2 pid window="" length=${3:-$seconds}
+    # The renderer removes the photo once it has read it: each run gets it afresh.
+    cp "$work/snapshot.bmp" "$snapshot"
     (cd "$build/renderer" && LUMO_BENCH_REPORT="Z:${report//\//\\}" exec wine "./$program.exe") &
     pid=$!
     for _ in $(seq 300); do

@@ -51,4 +51,11 @@ SnapshotImage ReadSnapshotFile(const char* path) {
     return ReadSnapshot(source);
 }
 
+void RemoveSnapshotFile(const char* path) {
+    const std::wstring widePath = WidePath(path);
+    if (!widePath.empty()) {
+        DeleteFileW(widePath.c_str());
+    }
+}
+
 } // namespace lumo

@@ -17,4 +17,7 @@ namespace lumo {
 // cannot be mapped, as out of memory.
 SnapshotImage ReadSnapshotFile(const char* path);
 
+// Deletes the file by the same wide name; a file that is gone or held open stays as it is.
+void RemoveSnapshotFile(const char* path);
+
 } // namespace lumo

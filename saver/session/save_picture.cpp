@@ -1,6 +1,7 @@
 #include "save_picture.h"
 
 #include "bmp_format.h"
+#include "owner_only_security.h"
 #include "replace_file.h"
 #include "surface.h"
 
@@ -18,8 +19,15 @@ bool SavePicture(const Surface& surface, const std::string& path) {
         return false;
     }
     const auto headers = bmp::EncodeSnapshotHeaders(width, height);
+    // A photo of the user's desktop, in a folder every account can read: only its own account
+    // may open it. Without that protection it is not written at all (the stars are then flat).
+    OwnerOnlySecurity ownerOnly;
+    if (ownerOnly.Attributes() == nullptr) {
+        return false;
+    }
     return static_cast<bool>(ReplaceFileWith(
-        path, {std::span<const std::uint8_t>(headers), std::span<const std::uint8_t>(rows)}));
+        path, {std::span<const std::uint8_t>(headers), std::span<const std::uint8_t>(rows)},
+        ownerOnly.Attributes()));
 }
 
 } // namespace lumo

@@ -8,7 +8,8 @@ namespace lumo {
 
 class Surface;
 
-// True when the whole file is in place; on failure an earlier file at `path` stays untouched.
+// True when the whole file is in place, readable by the running account alone; on failure an
+// earlier file at `path` stays untouched.
 bool SavePicture(const Surface& surface, const std::string& path);
 
 } // namespace lumo

@@ -60,7 +60,6 @@ void SaverSession::Timer2_Timer() {
 
 void SaverSession::Timer3_Timer() {
     if (program_.WindowExists(kRendererWindowTitle)) {
-        rendererSeen_ = true;
         return;
     }
     host_.SetTimerEnabled(SessionTimer::RendererWatch, false);
@@ -68,6 +67,12 @@ void SaverSession::Timer3_Timer() {
 }
 
 void SaverSession::Form_QueryUnload() {
+    // The snapshot is a photo of the user's desktop: it goes at every end, whatever became of
+    // the renderer, and first, so that no later step (a CD that is slow to stop while the system
+    // waits to log off) can keep it on disk. A renderer that has read it has already removed it
+    // itself; one that holds it open keeps it until it removes it after its load; one that has
+    // not opened it yet finds none and shows flat stars, the price of never leaving it behind.
+    SkipOnError([&] { host_.DeleteSnapshot(SnapshotPath); });
     SkipOnError([&] {
         if (host_.TimerEnabled(SessionTimer::CdWatch)) {
             host_.SetTimerEnabled(SessionTimer::CdWatch, false);
@@ -90,14 +95,6 @@ void SaverSession::Form_QueryUnload() {
     SkipOnError([&] {
         if (start_.restoreCursor) {
             cursorCount_ = program_.ShowCursor(cursorCount_);
-        }
-    });
-    // The snapshot is a photo of the user's desktop in a folder every account can read. A
-    // renderer whose window came and went has read it; one never seen may still be starting and
-    // need it, and one still running is left its file as well.
-    SkipOnError([&] {
-        if (rendererSeen_ && !program_.WindowExists(kRendererWindowTitle)) {
-            host_.DeleteSnapshot(SnapshotPath);
         }
     });
     program_.EndProgram();

@@ -82,7 +82,6 @@ class SaverSession {
     SessionMusic& music_;
     const SessionStart& start_;
     std::int32_t cursorCount_;
-    bool rendererSeen_ = false;
 };
 
 } // namespace lumo

@@ -61,18 +61,27 @@ bool MayPass(DWORD error) {
 } // namespace
 
 ReplaceResult ReplaceFileWith(const std::string& path,
-                              std::initializer_list<std::span<const std::uint8_t>> pieces) {
-    return ReplaceFileWith(FromCp932(path), pieces);
+                              std::initializer_list<std::span<const std::uint8_t>> pieces,
+                              SECURITY_ATTRIBUTES* security) {
+    return ReplaceFileWith(FromCp932(path), pieces, security);
 }
 
 ReplaceResult ReplaceFileWith(const std::wstring& path,
-                              std::initializer_list<std::span<const std::uint8_t>> pieces) {
+                              std::initializer_list<std::span<const std::uint8_t>> pieces,
+                              SECURITY_ATTRIBUTES* security) {
     const std::wstring target = FileFunctionPath(path);
     const std::wstring temporary = FileFunctionPath(TemporaryPathFor(path));
+    // A file that exists is opened with the security it has, the given one ignored: a leftover
+    // temporary (of an interrupted save, or put there by someone else) must go, and the new one
+    // be made fresh, or the bytes would land under another's rules.
+    if (security != nullptr) {
+        ::DeleteFileW(temporary.c_str());
+    }
     {
-        win::KernelHandle file(
-            ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        win::KernelHandle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, security,
+                                             security != nullptr ? CREATE_NEW : CREATE_ALWAYS,
+                                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
+                                             nullptr));
         if (!file.Valid()) {
             const DWORD error = ::GetLastError();
             return {error == ERROR_SHARING_VIOLATION ? ReplaceFailure::FileLocked

@@ -32,10 +32,18 @@ expect_code_page() {
     [ "$acp" = "$CODE_PAGE" ] || fail "Wine runs code page $acp, not $CODE_PAGE (LANG=$LANG)"
 }
 
-install_saver() { # [--without-renderer]
+# --stand-in-renderer puts in the renderer's place a program that shows its window but never
+# reads the desktop photo, so the photo stays on disk while the session runs (the renderer
+# removes it as soon as it has read it).
+install_saver() { # [--without-renderer | --stand-in-renderer]
     mkdir -p "$SAVER_DIR"
     cp "$LUMO_DIST/$SAVER_EXE" "$SAVER_DIR/"
-    [ "${1:-}" = "--without-renderer" ] || cp "$LUMO_DIST/ルモヴェイン.dll" "$SAVER_DIR/"
+    case "${1:-}" in
+    --without-renderer) ;;
+    --stand-in-renderer)
+        cp "$(dirname "$LUMO_PROBE")/stand_in_renderer.exe" "$SAVER_DIR/ルモヴェイン.dll" ;;
+    *) cp "$LUMO_DIST/ルモヴェイン.dll" "$SAVER_DIR/" ;;
+    esac
 }
 
 # The settings file beside the saver, in code page 932 with CRLF lines: kind, repeat, file.
@@ -90,6 +98,15 @@ product_processes() {
     for pid in $(pgrep -f 'ルモヴェイン\.(scr|dll)'); do
         tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
             echo "$pid"
+    done
+    return 0
+}
+
+# The renderer's process (or its stand-in's) in this bench, by process id.
+renderer_process() {
+    local pid
+    for pid in $(product_processes); do
+        tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -q 'ルモヴェイン\.dll' && echo "$pid"
     done
     return 0
 }

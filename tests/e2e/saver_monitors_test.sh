@@ -26,10 +26,18 @@ import -window root "$WORK/before.png"
 second_before=$(black_share_of "$(half "$WORK/before.png" "$w")")
 at_least 0.01 "$second_before" || fail "the second monitor's desktop is black before the start"
 
+# The photo, seen beside a stand-in that leaves it on disk (the renderer removes it once read).
+install_saver --stand-in-renderer
 start_saver /s
-probe wait-window Lumovane_VC 20000 >/dev/null || fail "no renderer window within 20 s"
+probe wait-window Lumovane_VC 20000 >/dev/null || fail "no (stand-in) renderer window within 20 s"
 [ "$(od -An -td4 -j18 -N4 "$SNAPSHOT" | tr -d ' ')" = "$w" ] ||
     fail "the snapshot is not the primary screen's width $w"
+press_escape
+wait_saver_exit 30 || fail "the saver was still running 3 s after the stand-in ended"
+
+install_saver
+start_saver /s
+probe wait-window Lumovane_VC 20000 >/dev/null || fail "no renderer window within 20 s"
 sleep 1.5
 import -window root "$WORK/during.png"
 first=$(black_share_of "$(half "$WORK/during.png" 0)")

@@ -1,21 +1,24 @@
 #!/usr/bin/env bash
 # /s: the saver photographs the desktop into C:\v_olka\Lumovane.bmp (24-bit, bottom-up, the
-# screen's size, equal to the screen pixel for pixel), starts the renderer, hides the cursor;
-# Esc ends the renderer and then the saver, which shows the cursor again and removes the snapshot
-# (a photo of the user's desktop); nothing is left. The renderer shows stars that carry the
-# photograph, on a Japanese system and on an English one alike.
+# screen's size, equal to the screen pixel for pixel), starts the renderer, hides the cursor.
+# The photo lives no longer than it must: the renderer removes it once it has made its texture
+# (gone while the stars run), and the saver removes it at every end it sees: a renderer killed
+# before it read the photo, a log-off of the running session. Esc ends the renderer and then the
+# saver, which shows the cursor again; nothing is left. The renderer shows stars that carry the
+# photograph, on a Japanese system and on an English one alike. Where the photo must still be on
+# disk during the session, a stand-in that never reads it takes the renderer's place.
 # bench-size: 1024x768
 # code-pages: 932 1252
 set -euo pipefail
 source "$(dirname "$0")/saver_lib.sh"
 
-install_saver
+install_saver --stand-in-renderer
 start_desktop
 import -window root "$WORK/screen.png"
 rm -f "$SNAPSHOT"
 
 start_saver /s
-probe wait-window Lumovane_VC 20000 >/dev/null || fail "no renderer window within 20 s"
+probe wait-window Lumovane_VC 20000 >/dev/null || fail "no (stand-in) renderer window within 20 s"
 window_exists Lumovane_Main || fail "no session window captioned Lumovane_Main"
 
 # The snapshot: its headers, then every pixel against the screenshot taken before the start.
@@ -35,6 +38,20 @@ diff=$(compare -metric AE "$WORK/screen.png" "$SNAPSHOT" null: 2>&1 || true)
 [ "$diff" = 0 ] || fail "$diff pixels of the snapshot differ from the screen"
 echo "snapshot: ${w}x${h}, 24-bit bottom-up, equal to the screen"
 
+# A renderer killed before it read the photo: the saver's watch ends the session, and the photo
+# goes with it.
+stand_in=$(renderer_process)
+[ "$(wc -w <<<"$stand_in")" = 1 ] || fail "renderer processes: '$stand_in'"
+kill -KILL "$stand_in"
+wait_saver_exit 30 || fail "the saver was still running 3 s after the renderer was killed"
+[ ! -e "$SNAPSHOT" ] || fail "the photo was left after the renderer was killed"
+echo "renderer killed: the saver ended (exit code $saver_rc) and removed the photo"
+
+# The real renderer: the photo is gone while its stars carry it.
+install_saver
+start_saver /s
+probe wait-window Lumovane_VC 20000 >/dev/null || fail "no renderer window within 20 s"
+
 # What the user sees: stars that carry the photograph, on black. The photograph alone has no
 # black, flat stars only a few dozen colours.
 sleep 2
@@ -45,6 +62,8 @@ black=$(convert "$WORK/stars.png" -fill white +opaque black -format '%[fx:1-mean
     fail "no textured star field: $colours colours, black share $black"
 echo "textured stars: $colours colours, black share $black"
 saver_running || fail "the saver ended while the renderer runs"
+[ ! -e "$SNAPSHOT" ] || fail "the photo is still on disk while the stars run"
+echo "photo gone while the stars run"
 
 escape_at=$(now)
 press_escape
@@ -66,3 +85,15 @@ show=$(sed -n '$p' <<<"$saver_calls")
 [[ "$show" == *"NtUserShowCursor 1, count=0" ]] || fail "the saver did not show the cursor at its end: $show"
 [ "$(wc -l <<<"$saver_calls")" = 2 ] || fail "the saver changed the cursor $(wc -l <<<"$saver_calls") times"
 echo "cursor: hidden at the start, shown at the end"
+
+# A log-off while the session runs (the stand-in keeps the photo on disk until then): the
+# system's end-of-session messages end the saver, and it removes the photo.
+install_saver --stand-in-renderer
+start_saver /s
+probe wait-window Lumovane_VC 20000 >/dev/null || fail "log-off: no (stand-in) renderer window"
+[ -f "$SNAPSHOT" ] || fail "log-off: no photo before the log-off"
+wine wineboot --end-session >/dev/null 2>&1 || true
+wait_saver_exit 100 || fail "the saver was still running 10 s after the log-off"
+[ ! -e "$SNAPSHOT" ] || fail "the photo was left after the log-off"
+echo "log-off: the saver ended (exit code $saver_rc) and removed the photo"
+for pid in $(renderer_process); do kill "$pid"; done

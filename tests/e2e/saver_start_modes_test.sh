@@ -41,7 +41,9 @@ wait_saver_exit 100 || fail "'S': the program did not end"
 window_exists Lumovane_Main && fail "'S': a session started"
 echo "'S': ended silently"
 
-# Empty command line: the session runs, the cursor count is never touched.
+# Empty command line: the session runs, the cursor count is never touched. The stand-in
+# renderer leaves the photo on disk, to be seen.
+install_saver --stand-in-renderer
 start_saver
 probe wait-window Lumovane_VC 20000 >/dev/null || fail "empty: no renderer window"
 window_exists Lumovane_Main || fail "empty: no session window"
