@@ -3,8 +3,6 @@
 #include "program_contract.h"
 
 #include "picture_quad.h"
-#include "star_field.h"
-#include "texture.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -17,13 +15,7 @@ constexpr double kNearPlane = 1.0;
 constexpr double kFarPlane = 20.0;
 constexpr float kCameraDistance = 3.0f;
 
-struct SceneState {
-    StarField stars;
-};
-
-SceneState scene;
-
-void DrawStar(int i, float frameSeconds) {
+void DrawStar(SceneState& scene, int i, float frameSeconds) {
     StarField& s = scene.stars;
     glPushMatrix();
     glScalef(s.scale[i], s.scale[i], s.scale[i]);
@@ -45,7 +37,8 @@ void DrawStar(int i, float frameSeconds) {
 
 } // namespace
 
-bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight) {
+bool InitScene(SceneState& scene, std::int32_t clientWidth, std::int32_t clientHeight,
+               const SceneSource& source) {
     glViewport(0, 0, clientWidth, clientHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -57,11 +50,19 @@ bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight) {
     glTranslatef(0.0f, 0.0f, -kCameraDistance);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
 
+    scene.stars = StarField{};
+    scene.stars.random = SceneRandom(source.seed);
     InitStars(scene.stars);
 
     // A missing or damaged picture leaves the stars as flat tinted squares; nothing to report.
-    SnapshotTexture.LoadBmp(SnapshotPath);
-    SnapshotTexture.Bind();
+    if (source.snapshotFile) {
+        scene.texture.LoadBmp(SnapshotPath);
+    } else if (source.picture != nullptr) {
+        scene.texture.LoadPicture(*source.picture);
+    } else {
+        scene.texture.Create("");
+    }
+    scene.texture.Bind();
 
     glEnable(GL_TEXTURE_2D);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
@@ -69,7 +70,7 @@ bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight) {
     return true;
 }
 
-void DrawFrame(float frameSeconds) {
+void DrawFrame(SceneState& scene, float frameSeconds) {
     StarField& s = scene.stars;
     glClear(GL_COLOR_BUFFER_BIT);
     glPushMatrix();
@@ -78,7 +79,7 @@ void DrawFrame(float frameSeconds) {
     glRotatef(s.sceneAngleZ, 0.0f, 0.0f, 1.0f);
     AdvanceSceneAngles(s, frameSeconds);
     for (int i = 0; i < StarCount; ++i) {
-        DrawStar(i, frameSeconds);
+        DrawStar(scene, i, frameSeconds);
     }
     glPopMatrix();
 }
@@ -87,6 +88,8 @@ void ResizeViewport(std::int32_t width, std::int32_t height) {
     glViewport(0, 0, width, height == 0 ? 1 : height);
 }
 
-void ShutdownScene() {}
+void ShutdownScene(SceneState& scene) {
+    scene.texture.Release();
+}
 
 } // namespace lumo
