@@ -122,9 +122,10 @@ MonitorView* ViewOf(HWND window) {
             return view.get();
         }
     }
-    if (program.creating != nullptr && program.creating->window == nullptr) {
-        program.creating->window = window;
-        return program.creating;
+    MonitorView* creating = program.creating;
+    if (creating != nullptr && (creating->window == nullptr || creating->window == window)) {
+        creating->window = window;
+        return creating;
     }
     return nullptr;
 }
@@ -202,8 +203,9 @@ void PaintView(MonitorView& view) {
         // The update region stays invalid until the scene can draw into it.
         return;
     }
-    if (program.rest.dark()) {
-        // Nobody sees the display: nothing is drawn, and the clock stands until it is back.
+    if (program.rest.dark() || !view.renderContext.Valid()) {
+        // Nobody sees the display: nothing is drawn, and the clock stands until it is back. (A
+        // monitor whose context could not be made stays black; its frames would go elsewhere.)
         ValidateRect(view.window, nullptr);
         return;
     }
@@ -490,6 +492,10 @@ int Run(HINSTANCE instance) {
     bench::Mark(bench::Step::SceneBegins);
     for (std::size_t i = 0; i < program.views.size(); ++i) {
         MonitorView& view = *program.views[i];
+        if (i != 0 && !view.renderContext.Valid()) {
+            // Without a context of its own, its set-up would land in the primary's.
+            continue;
+        }
         bench::BeginView(i);
         view.renderContext.MakeCurrent();
         SceneSource source;
