@@ -265,6 +265,8 @@ void OnExit() {
     std::fprintf(out, "peak_working_set_mb %.3f\n", peak);
     std::fprintf(out, "dark_s %.3f\n", record.darkSeconds);
     std::fprintf(out, "dark_cpu_s %.3f\n", record.darkCpuSeconds);
+    // The whole run's CPU time, beside which the dark figure can be judged.
+    std::fprintf(out, "process_cpu_s %.3f\n", ProcessCpuSeconds());
     constexpr const char* kStepNames[] = {"window_begins", "context_made", "window_shown",
                                           "scene_begins",  "scene_ready",  "frame_issued"};
     static_assert(std::size(kStepNames) == record.steps.size());
