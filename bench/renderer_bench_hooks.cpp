@@ -1,12 +1,16 @@
 // The benchmark build's measuring points: start-up steps, snapshot load and frame times, written
 // as "name value" lines when the program ends, to the file named by LUMO_BENCH_REPORT (or
-// renderer-bench.txt in the working folder). After the second frame it also times the system's
-// mipmap builder on the very picture the program loaded, into a scratch texture, so that both
-// builders are compared on the same picture in the same run.
+// renderer-bench.txt in the working folder); a figure not measured is written as -1. After the
+// second frame it also times the system's mipmap builder on the very picture the program loaded,
+// into a scratch texture, so that both builders are compared on the same picture in the same
+// run. With LUMO_BENCH_DARK_AFTER_S set, the display is reported off that many seconds after the
+// first frame, and the CPU time the program takes while it is dark is recorded.
 
 #include "bench_hooks.h"
 
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -25,12 +29,22 @@ struct Record {
     double entryCount = 0.0;
     double processAgeAtEntry = 0.0; // seconds from process creation to WinMain
     double snapshotRead = -1.0;
-    double textureBuild = -1.0;
-    double textureStorage = -1.0;
-    bool textured = false;
-    double firstFrame = -1.0;   // seconds from process creation
-    double visibleFrame = -1.0; // the second frame: the first on which stars shine
-    std::array<double, static_cast<std::size_t>(Step::Count)> steps{}; // from process creation
+    double textureBuild = -1.0;      // the primary's
+    double textureStorage = -1.0;    // the primary's
+    double otherTextureBuild = -1.0; // the other monitors' together
+    std::size_t view = 0;            // whose scene is being set up
+    std::vector<bool> textured;      // per monitor
+    std::vector<int> framesDrawn;    // per monitor, up to 2
+    double firstFrame = -1.0;        // seconds from process creation
+    double visibleFrame = -1.0;      // the second frame: the first on which stars shine
+    double everyVisibleFrame = -1.0; // the second frame of the last monitor to draw it
+    double darkAfter = -1.0;         // seconds after the first frame; -1: never
+    bool darkAsked = false;
+    double darkSince = -1.0;
+    double darkCpuSince = 0.0;
+    double darkSeconds = -1.0;
+    double darkCpuSeconds = -1.0;
+    std::array<double, static_cast<std::size_t>(Step::Count)> steps; // from process creation
     std::shared_ptr<const void> pictureStorage;
     const std::uint8_t* picture = nullptr;
     std::int32_t pictureWidth = 0;
@@ -40,7 +54,16 @@ struct Record {
     std::vector<float> frames;
 };
 
-Record record;
+Record record = [] {
+    Record r;
+    r.steps.fill(-1.0); // not reached
+    return r;
+}();
+
+// Milliseconds of a figure in seconds; one not measured stays -1, never 0 or -1000.
+double Ms(double seconds) {
+    return seconds < 0.0 ? -1.0 : seconds * 1000.0;
+}
 
 double FileTimeSeconds(const FILETIME& t) {
     const ULONGLONG ticks = (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
@@ -51,9 +74,18 @@ double SinceProcessStart() {
     return record.processAgeAtEntry + (Now() - record.entryCount);
 }
 
+// User and kernel time of the whole process so far.
+double ProcessCpuSeconds() {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) {
+        return 0.0;
+    }
+    return FileTimeSeconds(kernel) + FileTimeSeconds(user);
+}
+
 double Percentile(std::vector<float> values, double p) {
     if (values.empty()) {
-        return 0.0;
+        return -1.0;
     }
     std::sort(values.begin(), values.end());
     const auto at = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
@@ -80,6 +112,9 @@ void OnEntry() {
     }
     // Reserved up front so that recording a frame never allocates.
     record.frames.reserve(4'000'000);
+    if (const char* dark = std::getenv("LUMO_BENCH_DARK_AFTER_S")) {
+        record.darkAfter = std::atof(dark);
+    }
 }
 
 namespace {
@@ -110,7 +145,7 @@ void TimeSystemBuilder() {
 
 void Mark(Step step) {
     double& at = record.steps[static_cast<std::size_t>(step)];
-    if (at == 0.0) {
+    if (at < 0.0) {
         at = SinceProcessStart();
     }
 }
@@ -123,20 +158,67 @@ void KeepPicture(std::shared_ptr<const void> storage, const std::uint8_t* pixels
     record.pictureHeight = height;
 }
 
+void BeginView(std::size_t view) {
+    record.view = view;
+    if (record.textured.size() <= view) {
+        record.textured.resize(view + 1, false);
+        record.framesDrawn.resize(view + 1, 0);
+    }
+}
+
 void OnSnapshotRead(double seconds) {
     record.snapshotRead = seconds;
 }
 
 void OnTextureStorage(double seconds) {
-    record.textureStorage = seconds;
+    if (record.view == 0) {
+        record.textureStorage = seconds;
+    }
 }
 
 void OnTextureBuilt(double seconds, bool textured) {
-    record.textureBuild = seconds;
-    record.textured = textured;
+    if (record.view == 0) {
+        record.textureBuild = seconds;
+    } else {
+        record.otherTextureBuild = std::max(record.otherTextureBuild, 0.0) + seconds;
+    }
+    if (record.view < record.textured.size()) {
+        record.textured[record.view] = textured;
+    }
 }
 
-void OnFrameDrawn(float frameSeconds) {
+bool WantsDarkDisplay() {
+    if (record.darkAfter < 0.0 || record.darkAsked || record.firstFrame < 0.0 ||
+        SinceProcessStart() - record.firstFrame < record.darkAfter) {
+        return false;
+    }
+    record.darkAsked = true;
+    return true;
+}
+
+void OnDisplayRest(bool dark) {
+    if (dark) {
+        record.darkSince = Now();
+        record.darkCpuSince = ProcessCpuSeconds();
+    } else if (record.darkSince >= 0.0) {
+        record.darkSeconds = std::max(record.darkSeconds, 0.0) + (Now() - record.darkSince);
+        record.darkCpuSeconds =
+            std::max(record.darkCpuSeconds, 0.0) + (ProcessCpuSeconds() - record.darkCpuSince);
+        record.darkSince = -1.0;
+    }
+}
+
+void OnFrameDrawn(std::size_t view, float frameSeconds) {
+    if (view < record.framesDrawn.size() && record.framesDrawn[view] < 2 &&
+        ++record.framesDrawn[view] == 2 &&
+        std::all_of(record.framesDrawn.begin(), record.framesDrawn.end(),
+                    [](int n) { return n == 2; })) {
+        record.everyVisibleFrame = SinceProcessStart();
+    }
+    if (view != 0) {
+        // The frame figures are the primary's: each of its frames spans every monitor's draw.
+        return;
+    }
     if (record.firstFrame < 0.0) {
         record.firstFrame = SinceProcessStart();
     } else if (record.visibleFrame < 0.0) {
@@ -153,29 +235,47 @@ void OnFrameDrawn(float frameSeconds) {
 }
 
 void OnExit() {
+    // A run that ends in the dark (Esc pressed while the display is off) counts up to here.
+    OnDisplayRest(false);
     const char* path = std::getenv("LUMO_BENCH_REPORT");
     std::FILE* out = std::fopen(path != nullptr ? path : "renderer-bench.txt", "w");
     if (out == nullptr) {
         return;
     }
-    const double ms = 1000.0;
-    std::fprintf(out, "process_age_at_entry_ms %.3f\n", record.processAgeAtEntry * ms);
-    std::fprintf(out, "first_frame_ms %.3f\n", record.firstFrame * ms);
-    std::fprintf(out, "first_visible_frame_ms %.3f\n", record.visibleFrame * ms);
-    std::fprintf(out, "snapshot_read_ms %.3f\n", record.snapshotRead * ms);
-    std::fprintf(out, "texture_build_ms %.3f\n", record.textureBuild * ms);
-    std::fprintf(out, "texture_storage_ms %.3f\n", record.textureStorage * ms);
-    std::fprintf(out, "system_builder_ms %.3f\n", record.systemBuilder * ms);
-    std::fprintf(out, "textured %d\n", record.textured ? 1 : 0);
+    std::fprintf(out, "process_age_at_entry_ms %.3f\n", Ms(record.processAgeAtEntry));
+    std::fprintf(out, "first_frame_ms %.3f\n", Ms(record.firstFrame));
+    std::fprintf(out, "first_visible_frame_ms %.3f\n", Ms(record.visibleFrame));
+    std::fprintf(out, "snapshot_read_ms %.3f\n", Ms(record.snapshotRead));
+    std::fprintf(out, "texture_build_ms %.3f\n", Ms(record.textureBuild));
+    std::fprintf(out, "texture_storage_ms %.3f\n", Ms(record.textureStorage));
+    std::fprintf(out, "system_builder_ms %.3f\n", Ms(record.systemBuilder));
+    std::fprintf(out, "first_every_monitor_visible_frame_ms %.3f\n", Ms(record.everyVisibleFrame));
+    std::fprintf(out, "other_texture_build_ms %.3f\n", Ms(record.otherTextureBuild));
+    // Textured only when every monitor's texture was made.
+    const bool textured =
+        !record.textured.empty() &&
+        std::all_of(record.textured.begin(), record.textured.end(), [](bool t) { return t; });
+    std::fprintf(out, "textured %d\n", textured ? 1 : 0);
+    std::fprintf(out, "monitors %zu\n", record.textured.size());
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    const double peak = GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory)
+                            ? static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0)
+                            : -1.0;
+    std::fprintf(out, "peak_working_set_mb %.3f\n", peak);
+    std::fprintf(out, "dark_s %.3f\n", record.darkSeconds);
+    std::fprintf(out, "dark_cpu_s %.3f\n", record.darkCpuSeconds);
+    // The whole run's CPU time, beside which the dark figure can be judged.
+    std::fprintf(out, "process_cpu_s %.3f\n", ProcessCpuSeconds());
     constexpr const char* kStepNames[] = {"window_begins", "context_made", "window_shown",
                                           "scene_begins",  "scene_ready",  "frame_issued"};
     static_assert(std::size(kStepNames) == record.steps.size());
     for (std::size_t i = 0; i < record.steps.size(); ++i) {
-        std::fprintf(out, "at_%s_ms %.3f\n", kStepNames[i], record.steps[i] * ms);
+        std::fprintf(out, "at_%s_ms %.3f\n", kStepNames[i], Ms(record.steps[i]));
     }
     std::fprintf(out, "frames %zu\n", record.frames.size());
-    std::fprintf(out, "frame_median_ms %.3f\n", Percentile(record.frames, 0.5) * ms);
-    std::fprintf(out, "frame_p99_ms %.3f\n", Percentile(record.frames, 0.99) * ms);
+    std::fprintf(out, "frame_median_ms %.3f\n", Ms(Percentile(record.frames, 0.5)));
+    std::fprintf(out, "frame_p99_ms %.3f\n", Ms(Percentile(record.frames, 0.99)));
     std::fclose(out);
 }
 

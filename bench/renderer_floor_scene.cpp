@@ -7,13 +7,14 @@
 
 namespace lumo {
 
-bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight) {
+bool InitScene(SceneState&, std::int32_t clientWidth, std::int32_t clientHeight,
+               const SceneSource&) {
     glViewport(0, 0, clientWidth, clientHeight);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     return true;
 }
 
-void DrawFrame(float) {
+void DrawFrame(SceneState&, float) {
     glClear(GL_COLOR_BUFFER_BIT);
 }
 
@@ -21,6 +22,6 @@ void ResizeViewport(std::int32_t width, std::int32_t height) {
     glViewport(0, 0, width, height == 0 ? 1 : height);
 }
 
-void ShutdownScene() {}
+void ShutdownScene(SceneState&) {}
 
 } // namespace lumo

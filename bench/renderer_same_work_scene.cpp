@@ -38,7 +38,8 @@ std::vector<std::uint8_t> MakePicture(std::int32_t width, std::int32_t height) {
 
 } // namespace
 
-bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight) {
+bool InitScene(SceneState& scene, std::int32_t clientWidth, std::int32_t clientHeight,
+               const SceneSource&) {
     glViewport(0, 0, clientWidth, clientHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -54,7 +55,7 @@ bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight) {
     bench::OnSnapshotRead(bench::Now() - fillStart);
 
     // The same name, parameters and binding as the snapshot's texture; only the image differs.
-    SnapshotTexture.Create("memory");
+    scene.texture.Create("memory");
     const double buildStart = bench::Now();
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     const int built = gluBuild2DMipmaps(GL_TEXTURE_2D, 3, clientWidth, clientHeight, GL_BGR_EXT,
@@ -67,7 +68,7 @@ bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight) {
     return true;
 }
 
-void DrawFrame(float) {
+void DrawFrame(SceneState&, float) {
     glClear(GL_COLOR_BUFFER_BIT);
     for (int i = 0; i < kQuads; ++i) {
         const float scale = 0.4f + 0.2f * static_cast<float>(i);
@@ -84,6 +85,8 @@ void ResizeViewport(std::int32_t width, std::int32_t height) {
     glViewport(0, 0, width, height == 0 ? 1 : height);
 }
 
-void ShutdownScene() {}
+void ShutdownScene(SceneState& scene) {
+    scene.texture.Release();
+}
 
 } // namespace lumo

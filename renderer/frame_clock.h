@@ -28,6 +28,10 @@ class FrameClock {
         return frameSeconds_;
     }
 
+    // Counts the next step from `now`: the time since the last frame (the display was off, say)
+    // is left out of the animation, which goes on where it stopped.
+    void Resume(std::int64_t now) { previousCount_ = now; }
+
     double elapsedSeconds() const { return SecondsOf(previousCount_ - startCount_); }
     float frameSeconds() const { return frameSeconds_; }
 

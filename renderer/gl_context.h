@@ -23,6 +23,13 @@ class GlContext {
         context_ = wglCreateContext(dc);
         wglMakeCurrent(dc, context_);
     }
+    // Every monitor's window has a context of its own; the one drawn next is made current.
+    void MakeCurrent() const {
+        if (context_ != nullptr && wglGetCurrentContext() != context_) {
+            wglMakeCurrent(dc_, context_);
+        }
+    }
+    bool Valid() const { return context_ != nullptr; }
     void Reset() {
         if (context_ != nullptr) {
             wglMakeCurrent(dc_, nullptr);

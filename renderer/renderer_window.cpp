@@ -1,29 +1,98 @@
-// The renderer program: one borderless window over the whole primary screen, titled so that the
-// saver can find it, with a GL context on it and a loop that draws a frame whenever the queue is
-// empty; black covers over the other monitors. Esc or the platform's close command ends it.
+// The renderer's windows and loop: one borderless window over the whole primary screen, titled so
+// that the saver can find it, and one over every other monitor, each with a GL context and a star
+// field of its own; a loop that draws a frame on every monitor whenever the queue is empty, and
+// rests while the display is off. Esc or the platform's close command on any of them ends it.
+
+#include "renderer_window.h"
 
 #include "bench_hooks.h"
-#include "cover_windows.h"
+#include "display_rest.h"
 #include "frame_clock.h"
 #include "gl_context.h"
+#include "monitor_capture.h"
+#include "monitor_layout.h"
 #include "program_contract.h"
 #include "scene.h"
 
-#include <windows.h>
-
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
+#include <vector>
 
 namespace lumo {
 namespace {
 
-struct RendererProgram {
+// The other monitors' windows: a class of their own and no title, so that the saver's watch,
+// which looks for the scene's title, finds the primary's window alone.
+constexpr const char* kMonitorWindowClass = "Lumovane_Monitor";
+
+// Posted to the primary's window when the monitors change: the windows are made and destroyed
+// from the loop, never inside another window's paint.
+constexpr UINT kFollowMonitors = WM_APP + 1;
+
+// The display-state notices (Windows 8 on) and, before them, the monitor power notice.
+constexpr GUID kConsoleDisplayState = {
+    0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+constexpr GUID kMonitorPowerOn = {
+    0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
+
+// One window over one monitor.
+struct MonitorView {
     HWND window = nullptr;
+    MonitorPlace place;
+    // False for a monitor attached during the session: black is all it gets.
+    bool starField = true;
     win::WindowDc deviceContext;
     GlContext renderContext;
     std::int32_t clientWidth = 0;
     std::int32_t clientHeight = 0;
     bool sceneReady = false;
     FrameClock clock;
+    SceneState scene;
+    std::uint32_t seed = 1;
+    // The monitor's photograph, until its scene has made a texture of it.
+    MonitorPicture picture;
+};
+
+// The registration for the display's state, given back when the primary's window goes.
+class PowerNotice {
+  public:
+    PowerNotice() = default;
+    PowerNotice(const PowerNotice&) = delete;
+    PowerNotice& operator=(const PowerNotice&) = delete;
+    ~PowerNotice() { Reset(); }
+
+    void Register(HWND window) {
+        Reset();
+        handle_ = RegisterPowerSettingNotification(window, &kConsoleDisplayState,
+                                                   DEVICE_NOTIFY_WINDOW_HANDLE);
+        if (handle_ == nullptr) {
+            // A system older than the display-state notice knows the monitor power notice.
+            handle_ = RegisterPowerSettingNotification(window, &kMonitorPowerOn,
+                                                       DEVICE_NOTIFY_WINDOW_HANDLE);
+        }
+    }
+    void Reset() {
+        if (handle_ != nullptr) {
+            UnregisterPowerSettingNotification(handle_);
+            handle_ = nullptr;
+        }
+    }
+
+  private:
+    HPOWERNOTIFY handle_ = nullptr;
+};
+
+struct RendererProgram {
+    HINSTANCE instance = nullptr;
+    // views[0] is the primary monitor's: the scene the saver watches for.
+    std::vector<std::unique_ptr<MonitorView>> views;
+    // The view whose window is being created: its first messages come before the handle is known.
+    MonitorView* creating = nullptr;
+    DisplayRest rest;
+    PowerNotice powerNotice;
+    std::uint32_t monitorsSeen = 0;
 };
 
 RendererProgram program;
@@ -32,6 +101,51 @@ std::int64_t QueryCounter() {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
     return now.QuadPart;
+}
+
+bool IsPrimary(const MonitorView& view) {
+    return !program.views.empty() && program.views.front().get() == &view;
+}
+
+std::size_t IndexOf(const MonitorView& view) {
+    for (std::size_t i = 0; i < program.views.size(); ++i) {
+        if (program.views[i].get() == &view) {
+            return i;
+        }
+    }
+    return program.views.size();
+}
+
+MonitorView* ViewOf(HWND window) {
+    for (const auto& view : program.views) {
+        if (view->window == window) {
+            return view.get();
+        }
+    }
+    MonitorView* creating = program.creating;
+    if (creating != nullptr && (creating->window == nullptr || creating->window == window)) {
+        creating->window = window;
+        return creating;
+    }
+    return nullptr;
+}
+
+BOOL CALLBACK ListOtherMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(monitor, &info) != FALSE && (info.dwFlags & MONITORINFOF_PRIMARY) == 0) {
+        const RECT& r = info.rcMonitor;
+        reinterpret_cast<std::vector<MonitorPlace>*>(data)->push_back(
+            MonitorPlace{r.left, r.top, r.right - r.left, r.bottom - r.top});
+    }
+    return TRUE;
+}
+
+// Every monitor but the primary, in physical pixels (the program is per-monitor DPI aware).
+std::vector<MonitorPlace> OtherMonitors() {
+    std::vector<MonitorPlace> places;
+    EnumDisplayMonitors(nullptr, nullptr, ListOtherMonitor, reinterpret_cast<LPARAM>(&places));
+    return places;
 }
 
 void SetupPixelFormat(HDC dc) {
@@ -51,71 +165,260 @@ void SetupPixelFormat(HDC dc) {
     SetPixelFormat(dc, ChoosePixelFormat(dc, &descriptor), &descriptor);
 }
 
-void PaintFrame(HWND window) {
-    // Every paint hides the cursor once more, ready or not, so it stays hidden over the scene.
-    ShowCursor(FALSE);
-    if (!program.sceneReady) {
+// A frame wanted on every star field: the next WM_PAINT of each draws it.
+void RequestFrames() {
+    for (const auto& view : program.views) {
+        if (view->starField && view->window != nullptr) {
+            InvalidateRect(view->window, nullptr, FALSE);
+        }
+    }
+}
+
+void SendDisplayState(HWND window, DWORD state) {
+    // The notice as the system sends it: the state's four bytes follow the header.
+    alignas(POWERBROADCAST_SETTING) unsigned char
+        notice[sizeof(POWERBROADCAST_SETTING) + sizeof(DWORD)] = {};
+    auto* setting = reinterpret_cast<POWERBROADCAST_SETTING*>(notice);
+    setting->PowerSetting = kConsoleDisplayState;
+    setting->DataLength = sizeof(DWORD);
+    std::memcpy(notice + offsetof(POWERBROADCAST_SETTING, Data), &state, sizeof state);
+    SendMessageA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
+                 reinterpret_cast<LPARAM>(notice));
+}
+
+void PaintView(MonitorView& view) {
+    const bool primary = IsPrimary(view);
+    if (primary) {
+        // Every paint hides the cursor once more, ready or not, so it stays hidden over the scene.
+        ShowCursor(FALSE);
+    }
+    if (!view.starField) {
+        // A black cover: the class's brush paints it.
+        PAINTSTRUCT paint;
+        BeginPaint(view.window, &paint);
+        EndPaint(view.window, &paint);
+        return;
+    }
+    if (!view.sceneReady) {
         // The update region stays invalid until the scene can draw into it.
         return;
     }
-    const float frameSeconds = program.clock.Step(QueryCounter());
-    DrawFrame(frameSeconds);
-    bench::Mark(bench::Step::FrameIssued);
-    SwapBuffers(program.deviceContext.Get());
-    ValidateRect(window, nullptr);
-    bench::OnFrameDrawn(frameSeconds);
+    if (program.rest.dark() || !view.renderContext.Valid()) {
+        // Nobody sees the display: nothing is drawn, and the clock stands until it is back. (A
+        // monitor whose context could not be made stays black; its frames would go elsewhere.)
+        ValidateRect(view.window, nullptr);
+        return;
+    }
+    view.renderContext.MakeCurrent();
+    const float frameSeconds = view.clock.Step(QueryCounter());
+    DrawFrame(view.scene, frameSeconds);
+    if (primary) {
+        bench::Mark(bench::Step::FrameIssued);
+    }
+    SwapBuffers(view.deviceContext.Get());
+    ValidateRect(view.window, nullptr);
+    bench::OnFrameDrawn(IndexOf(view), frameSeconds);
+    if (primary && bench::WantsDarkDisplay()) {
+        SendDisplayState(view.window, DisplayRest::kOff);
+    }
 }
 
-LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+void OnDisplayState(DWORD state) {
+    switch (program.rest.Report(state)) {
+    case DisplayRest::Change::WentDark:
+        bench::OnDisplayRest(true);
+        break;
+    case DisplayRest::Change::CameBack: {
+        // The animation goes on where it stopped: the dark time is no step of any clock.
+        const std::int64_t now = QueryCounter();
+        for (const auto& view : program.views) {
+            view->clock.Resume(now);
+        }
+        bench::OnDisplayRest(false);
+        break;
+    }
+    case DisplayRest::Change::None:
+        break;
+    }
+}
+
+void OnPowerBroadcast(WPARAM wParam, LPARAM lParam) {
+    if (wParam != PBT_POWERSETTINGCHANGE || lParam == 0) {
+        return;
+    }
+    const auto& setting = *reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam);
+    const bool displayState = IsEqualGUID(setting.PowerSetting, kConsoleDisplayState) ||
+                              IsEqualGUID(setting.PowerSetting, kMonitorPowerOn);
+    if (!displayState || setting.DataLength < sizeof(DWORD)) {
+        return;
+    }
+    DWORD state = 0;
+    std::memcpy(&state,
+                reinterpret_cast<const unsigned char*>(lParam) +
+                    offsetof(POWERBROADCAST_SETTING, Data),
+                sizeof state);
+    OnDisplayState(state);
+}
+
+bool OpenMonitorWindow(MonitorView& view, HWND owner) {
+    program.creating = &view;
+    view.window = nullptr;
+    const MonitorPlace& p = view.place;
+    // Topmost, so that no taskbar or always-on-top window stays over the star field; owned by
+    // the primary's window, so that they go when it goes.
+    const HWND window =
+        CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kMonitorWindowClass, "",
+                        WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, p.left, p.top, p.width,
+                        p.height, owner, nullptr, program.instance, nullptr);
+    program.creating = nullptr;
+    if (window == nullptr) {
+        view.window = nullptr;
+        return false;
+    }
+    view.window = window;
+    // The primary keeps the keyboard until the user clicks another monitor.
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    UpdateWindow(window);
+    return true;
+}
+
+// After a change of the monitors: a monitor attached gets a black window, a monitor gone loses
+// its own. The primary's window stays as it is.
+void FollowMonitors(HWND primary) {
+    std::vector<MonitorPlace> covered;
+    for (std::size_t i = 1; i < program.views.size(); ++i) {
+        covered.push_back(program.views[i]->place);
+    }
+    const LayoutChange change = CompareLayouts(covered, OtherMonitors());
+    for (auto gone = change.gone.rbegin(); gone != change.gone.rend(); ++gone) {
+        const auto at = program.views.begin() + static_cast<std::ptrdiff_t>(*gone + 1);
+        if ((*at)->window != nullptr) {
+            DestroyWindow((*at)->window);
+        }
+        program.views.erase(at);
+    }
+    for (const MonitorPlace& place : change.added) {
+        auto view = std::make_unique<MonitorView>();
+        view->place = place;
+        view->starField = false;
+        if (OpenMonitorWindow(*view, primary)) {
+            program.views.push_back(std::move(view));
+        }
+    }
+}
+
+LRESULT HandleMessage(MonitorView& view, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool primary = IsPrimary(view);
     switch (message) {
     case WM_CREATE:
-        program.deviceContext.Acquire(window);
-        SetupPixelFormat(program.deviceContext.Get());
-        program.renderContext.Create(program.deviceContext.Get());
-        bench::Mark(bench::Step::ContextMade);
+        if (view.starField) {
+            view.deviceContext.Acquire(window);
+            SetupPixelFormat(view.deviceContext.Get());
+            view.renderContext.Create(view.deviceContext.Get());
+            bench::Mark(bench::Step::ContextMade);
+        }
         return 0;
     case WM_SIZE:
-        program.clientWidth = LOWORD(lParam);
-        program.clientHeight = HIWORD(lParam);
-        ResizeViewport(program.clientWidth, program.clientHeight);
+        view.clientWidth = LOWORD(lParam);
+        view.clientHeight = HIWORD(lParam);
+        if (view.renderContext.Valid()) {
+            view.renderContext.MakeCurrent();
+            ResizeViewport(view.clientWidth, view.clientHeight);
+        }
         return 0;
     case WM_PAINT:
-        PaintFrame(window);
+        PaintView(view);
         return 0;
+    case WM_SETCURSOR:
+        if (!primary) {
+            // No cursor over the other monitors, whatever the display count says.
+            SetCursor(nullptr);
+            return TRUE;
+        }
+        break;
     case WM_KEYDOWN:
-        // Only Esc ends the scene; every other key is swallowed.
+        // Only Esc ends the scene; every other key is swallowed. Pressed over another monitor,
+        // it is posted to the primary's window, which ends the scene as if it had been pressed
+        // there (posted, because that window destroys this one with its own).
         if (wParam == VK_ESCAPE) {
-            ShowCursor(TRUE);
-            DestroyWindow(window);
+            if (primary) {
+                ShowCursor(TRUE);
+                DestroyWindow(window);
+            } else {
+                PostMessageA(program.views.front()->window, message, wParam, lParam);
+            }
+        }
+        return 0;
+    case WM_CLOSE:
+        if (!primary) {
+            PostMessageA(program.views.front()->window, WM_CLOSE, 0, 0);
+            return 0;
+        }
+        break;
+    case WM_POWERBROADCAST:
+        if (primary) {
+            OnPowerBroadcast(wParam, lParam);
+        }
+        return TRUE;
+    case WM_DISPLAYCHANGE:
+        if (primary) {
+            PostMessageA(window, kFollowMonitors, 0, 0);
+        }
+        break;
+    case kFollowMonitors:
+        if (primary) {
+            FollowMonitors(window);
         }
         return 0;
     case WM_DESTROY:
-        program.renderContext.Reset();
-        program.deviceContext.Release();
-        PostQuitMessage(0);
+        // The texture goes with its own context current, before the context itself.
+        view.sceneReady = false;
+        if (view.renderContext.Valid()) {
+            view.renderContext.MakeCurrent();
+            ShutdownScene(view.scene);
+        }
+        view.renderContext.Reset();
+        view.deviceContext.Release();
+        if (primary) {
+            program.powerNotice.Reset();
+            PostQuitMessage(0);
+        }
         return 0;
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        break;
     }
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK RendererWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
-        return HandleMessage(window, message, wParam, lParam);
+        MonitorView* view = ViewOf(window);
+        if (view == nullptr) {
+            return DefWindowProcA(window, message, wParam, lParam);
+        }
+        return HandleMessage(*view, window, message, wParam, lParam);
     } catch (...) {
         // Nothing may unwind into the system's dispatcher; the loop simply runs on.
         return 0;
     }
 }
 
-bool RegisterWindowClass(HINSTANCE instance) {
+bool RegisterWindowClasses(HINSTANCE instance) {
     WNDCLASSA windowClass{};
     windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
     windowClass.lpfnWndProc = RendererWndProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kRendererWindowClass;
-    return RegisterClassA(&windowClass) != 0;
+    if (RegisterClassA(&windowClass) == 0) {
+        return false;
+    }
+    // Black until the first frame, and for good on a monitor attached during the session.
+    windowClass.hCursor = nullptr;
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = kMonitorWindowClass;
+    RegisterClassA(&windowClass);
+    return true;
 }
 
 int RunMessageLoop() {
@@ -126,61 +429,104 @@ int RunMessageLoop() {
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
+        } else if (program.rest.dark()) {
+            // Nothing to draw while the display is off: sleep until a message comes (Esc, the
+            // display back), rather than spin on frames nobody sees.
+            WaitMessage();
         } else {
             // No sleep and no cap: an empty queue means the next frame.
-            InvalidateRect(program.window, nullptr, FALSE);
+            RequestFrames();
         }
     }
     return static_cast<int>(message.wParam);
 }
 
 int Run(HINSTANCE instance) {
-    program.sceneReady = false;
-    if (!RegisterWindowClass(instance)) {
+    program.instance = instance;
+    program.views.clear();
+    program.views.push_back(std::make_unique<MonitorView>());
+    MonitorView& primaryView = *program.views.front();
+    primaryView.sceneReady = false;
+    if (!RegisterWindowClasses(instance)) {
         return 0;
     }
+    // The other monitors are photographed before any window of this program covers them.
+    std::vector<std::unique_ptr<MonitorView>> others;
+    for (const MonitorPlace& place : OtherMonitors()) {
+        auto view = std::make_unique<MonitorView>();
+        view->place = place;
+        view->seed = SeedForMonitor(++program.monitorsSeen);
+        view->picture = CaptureMonitor(place);
+        others.push_back(std::move(view));
+    }
+
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     bench::Mark(bench::Step::WindowBegins);
-    program.window =
+    program.creating = &primaryView;
+    primaryView.window =
         CreateWindowExA(0, kRendererWindowClass, kRendererWindowTitle,
                         WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
                         screenWidth, screenHeight, nullptr, nullptr, instance, nullptr);
-    if (program.window == nullptr) {
+    program.creating = nullptr;
+    if (primaryView.window == nullptr) {
         return 0;
     }
-    ShowWindow(program.window, SW_SHOW);
-    UpdateWindow(program.window);
-    CoverOtherMonitors(instance, program.window);
+    ShowWindow(primaryView.window, SW_SHOW);
+    UpdateWindow(primaryView.window);
+    for (auto& view : others) {
+        if (OpenMonitorWindow(*view, primaryView.window)) {
+            program.views.push_back(std::move(view));
+        }
+    }
+    others.clear();
+    program.powerNotice.Register(primaryView.window);
     bench::Mark(bench::Step::WindowShown);
 
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    program.clock.Start(frequency.QuadPart, QueryCounter());
+    const std::int64_t start = QueryCounter();
+    for (const auto& view : program.views) {
+        view->clock.Start(frequency.QuadPart, start);
+    }
     bench::Mark(bench::Step::SceneBegins);
-    if (!InitScene(program.clientWidth, program.clientHeight)) {
-        return 0;
+    for (std::size_t i = 0; i < program.views.size(); ++i) {
+        MonitorView& view = *program.views[i];
+        if (i != 0 && !view.renderContext.Valid()) {
+            // Without a context of its own, its set-up would land in the primary's; its paints
+            // only validate, so that they never hold up the loop.
+            view.picture = MonitorPicture{};
+            view.sceneReady = true;
+            continue;
+        }
+        bench::BeginView(i);
+        view.renderContext.MakeCurrent();
+        SceneSource source;
+        source.snapshotFile = i == 0;
+        source.picture = view.picture.captured() ? &view.picture.view : nullptr;
+        source.seed = view.seed;
+        if (!InitScene(view.scene, view.clientWidth, view.clientHeight, source) && i == 0) {
+            return 0;
+        }
+        // The texture holds its own copy; the photograph is not kept for the whole run.
+        view.picture = MonitorPicture{};
+        view.sceneReady = true;
     }
     bench::Mark(bench::Step::SceneReady);
-    program.sceneReady = true;
 
     const int exitCode = RunMessageLoop();
-    program.sceneReady = false;
-    ShutdownScene();
+    for (const auto& view : program.views) {
+        view->sceneReady = false;
+    }
+    ShutdownScene(primaryView.scene);
+    program.views.clear();
     return exitCode;
 }
 
 } // namespace
-} // namespace lumo
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    lumo::bench::OnEntry();
-    int exitCode = 0;
-    try {
-        exitCode = lumo::Run(instance);
-    } catch (...) {
-        exitCode = 0;
-    }
-    lumo::bench::OnExit();
-    return exitCode;
+int RunRenderer(HINSTANCE instance) {
+    return Run(instance);
 }
+
+} // namespace lumo

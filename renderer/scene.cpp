@@ -4,8 +4,6 @@
 
 #include "picture_quad.h"
 #include "snapshot_file.h"
-#include "star_field.h"
-#include "texture.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -18,13 +16,7 @@ constexpr double kNearPlane = 1.0;
 constexpr double kFarPlane = 20.0;
 constexpr float kCameraDistance = 3.0f;
 
-struct SceneState {
-    StarField stars;
-};
-
-SceneState scene;
-
-void DrawStar(int i, float frameSeconds) {
+void DrawStar(SceneState& scene, int i, float frameSeconds) {
     StarField& s = scene.stars;
     glPushMatrix();
     glScalef(s.scale[i], s.scale[i], s.scale[i]);
@@ -46,7 +38,8 @@ void DrawStar(int i, float frameSeconds) {
 
 } // namespace
 
-bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight) {
+bool InitScene(SceneState& scene, std::int32_t clientWidth, std::int32_t clientHeight,
+               const SceneSource& source) {
     glViewport(0, 0, clientWidth, clientHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -58,15 +51,23 @@ bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight) {
     glTranslatef(0.0f, 0.0f, -kCameraDistance);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
 
+    scene.stars = StarField{};
+    scene.stars.random = SceneRandom(source.seed);
     InitStars(scene.stars);
 
     // A missing or damaged picture leaves the stars as flat tinted squares; nothing to report.
-    SnapshotTexture.LoadBmp(SnapshotPath);
-    // The file is a photo of the user's desktop and the texture now holds all we need of it, so
-    // it goes at once, read or not. The load has let go of it by now (handles closed, view
-    // unmapped), which Windows requires of a file to be deleted.
-    RemoveSnapshotFile(SnapshotPath);
-    SnapshotTexture.Bind();
+    if (source.snapshotFile) {
+        scene.texture.LoadBmp(SnapshotPath);
+        // The file is a photo of the user's desktop and the texture now holds all we need of
+        // it, so it goes at once, read or not. The load has let go of it by now (handles
+        // closed, view unmapped), which Windows requires of a file to be deleted.
+        RemoveSnapshotFile(SnapshotPath);
+    } else if (source.picture != nullptr) {
+        scene.texture.LoadPicture(*source.picture);
+    } else {
+        scene.texture.Create("");
+    }
+    scene.texture.Bind();
 
     glEnable(GL_TEXTURE_2D);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
@@ -74,7 +75,7 @@ bool InitScene(std::int32_t clientWidth, std::int32_t clientHeight) {
     return true;
 }
 
-void DrawFrame(float frameSeconds) {
+void DrawFrame(SceneState& scene, float frameSeconds) {
     StarField& s = scene.stars;
     glClear(GL_COLOR_BUFFER_BIT);
     glPushMatrix();
@@ -83,7 +84,7 @@ void DrawFrame(float frameSeconds) {
     glRotatef(s.sceneAngleZ, 0.0f, 0.0f, 1.0f);
     AdvanceSceneAngles(s, frameSeconds);
     for (int i = 0; i < StarCount; ++i) {
-        DrawStar(i, frameSeconds);
+        DrawStar(scene, i, frameSeconds);
     }
     glPopMatrix();
 }
@@ -92,6 +93,8 @@ void ResizeViewport(std::int32_t width, std::int32_t height) {
     glViewport(0, 0, width, height == 0 ? 1 : height);
 }
 
-void ShutdownScene() {}
+void ShutdownScene(SceneState& scene) {
+    scene.texture.Release();
+}
 
 } // namespace lumo

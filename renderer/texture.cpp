@@ -10,8 +10,6 @@
 
 namespace lumo {
 
-Texture SnapshotTexture;
-
 namespace {
 
 // Hands the pyramid's strips to the bound texture.
@@ -71,6 +69,21 @@ bool Texture::LoadBmp(const char* path) {
         return false;
     }
 
+    // The levels start from the pixels where the file lies. A top-down file (negative height)
+    // gives no levels, so the texture stays without an image.
+    Build(PictureView{image.pixels, width_, height_, image.layout.stride});
+    bench::KeepPicture(image.storage, image.pixels, width_, height_);
+    return true;
+}
+
+bool Texture::LoadPicture(const PictureView& picture) {
+    Create("");
+    width_ = picture.width;
+    height_ = picture.height;
+    return Build(picture);
+}
+
+bool Texture::Build(const PictureView& picture) {
     const double buildStart = bench::Now();
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
@@ -78,10 +91,7 @@ bool Texture::LoadBmp(const char* path) {
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
     GLint maxSide = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
-    // The levels start from the pixels where the file lies. A top-down file (negative height)
-    // gives no levels, so the texture stays without an image.
-    const PictureView picture{image.pixels, width_, height_, image.layout.stride};
-    const std::vector<LevelSize> levels = PyramidLevels(width_, height_, maxSide);
+    const std::vector<LevelSize> levels = PyramidLevels(picture.width, picture.height, maxSide);
     // Every level is given its size first, level 0 first, so that the GL lays out the whole
     // chain at once; the strips then fill it in, rows of whole four-byte texels.
     const double storageStart = bench::Now();
@@ -97,8 +107,7 @@ bool Texture::LoadBmp(const char* path) {
         glTexImage2D(GL_TEXTURE_2D, 0, 3, 0, 0, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, nullptr);
     }
     bench::OnTextureBuilt(bench::Now() - buildStart, built);
-    bench::KeepPicture(image.storage, image.pixels, width_, height_);
-    return true;
+    return built;
 }
 
 } // namespace lumo

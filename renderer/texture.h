@@ -1,7 +1,8 @@
 #pragma once
-// The one texture of the program: the desktop snapshot, mipmapped, bound once for the run.
+// A monitor's texture: its part of the desktop, mipmapped, bound once for the run.
 
 #include "path_field.h"
+#include "texture_pyramid.h"
 
 #include <cstdint>
 
@@ -22,6 +23,9 @@ class Texture {
     // file gives none). On false the texture keeps its name without an image, which GL draws
     // as if texturing were off.
     bool LoadBmp(const char* path);
+    // The same for a picture already in memory (a monitor captured by the renderer itself):
+    // true when its levels were made.
+    bool LoadPicture(const PictureView& picture);
 
     std::int32_t width() const { return width_; }
     std::int32_t height() const { return height_; }
@@ -30,12 +34,10 @@ class Texture {
   private:
     PathField path_{};
     std::uint32_t glName_ = 0; // the GL name plus one; 0 = none
+    bool Build(const PictureView& picture);
+
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;
 };
-
-// The one texture of the run: the desktop picture every star shows. It lives until process exit,
-// after the GL context is gone, so its delete then does nothing.
-extern Texture SnapshotTexture;
 
 } // namespace lumo

@@ -39,6 +39,8 @@ for t in tests/e2e/*_test.sh; do
     size=$(sed -n 's/^# bench-size: *//p' "$t" | head -n1)
     monitors=$(sed -n 's/^# bench-monitors: *//p' "$t" | head -n1)
     dpi=$(sed -n 's/^# bench-dpi: *//p' "$t" | head -n1)
+    layout=$(sed -n 's/^# bench-layout: *//p' "$t" | head -n1)
+    primary=$(sed -n 's/^# bench-primary: *//p' "$t" | head -n1)
     pages=$(sed -n 's/^# code-pages: *//p' "$t" | head -n1)
     for page in ${pages:-932}; do
         lang=ja_JP.UTF-8
@@ -47,7 +49,8 @@ for t in tests/e2e/*_test.sh; do
         echo "-- $name"
         start=$(date +%s)
         LUMO_WINE_LANG=$lang scripts/with-bench.sh --size "${size:-1024x768}" \
-            --monitors "${monitors:-1}" ${dpi:+--dpi "$dpi"} -- bash "$t"
+            --monitors "${monitors:-1}" ${layout:+--layout "$layout" --primary "${primary:-0}"} \
+            ${dpi:+--dpi "$dpi"} -- bash "$t"
         rc=$?
         echo "-- $name: $([ $rc -eq 0 ] && echo passed || echo FAILED) in $(($(date +%s) - start)) s"
         record "$name" $rc

@@ -3,15 +3,21 @@
 # PulseAudio daemon with a null sink and a fresh copy of the cached Wine prefix, then tears down
 # exactly what it started (by process id), also when the command fails or is interrupted.
 #
-#   scripts/with-bench.sh [--size 1024x768] [--monitors 1] [--dpi 96] [--display :N] -- command...
+#   scripts/with-bench.sh [--size 1024x768] [--monitors 1] [--layout WxH,WxH... [--primary I]]
+#                         [--dpi 96] [--display :N] -- command...
 #
 # The command sees DISPLAY, WINEPREFIX, PULSE_SERVER, LUMO_BENCH_DIR (the run's folder),
 # LUMO_SINK_MONITOR (the null sink's monitor source), LUMO_SCREEN (WxH: the primary monitor's
-# size), LUMO_MONITORS and LUMO_DPI.
+# size), LUMO_MONITORS, LUMO_LAYOUT (the monitors' sizes left to right), LUMO_PRIMARY (the
+# primary's index among them) and LUMO_DPI.
 # --display uses an X display that already exists (the user's) instead of starting Xvfb.
 # --monitors N lays N monitors of --size side by side, the primary at the left: Xvfb's own
 # Xinerama stacks every head at 0,0, so an Xephyr with N screens runs inside a larger Xvfb, and
 # the prefix stops asking XRandR, which would report one monitor.
+# --layout lays monitors of the given sizes side by side, left to right, in an Xephyr (one size
+# gives a single monitor on the same kind of bench as several); --primary makes the one at that
+# index (from 0) the primary, through the prefix's PrimaryMonitor: Wine then puts the primary at
+# 0,0 and the monitors left of it at negative x.
 # --dpi sets the prefix's system DPI (LogPixels).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
@@ -20,19 +26,40 @@ size=1024x768
 monitors=1
 dpi=""
 user_display=""
+layout=""
+primary=0
 while [ $# -gt 0 ]; do
     case "$1" in
         --size) size=$2; shift 2 ;;
         --monitors) monitors=$2; shift 2 ;;
+        --layout) layout=$2; shift 2 ;;
+        --primary) primary=$2; shift 2 ;;
         --dpi) dpi=$2; shift 2 ;;
         --display) user_display=$2; shift 2 ;;
         --) shift; break ;;
         *) break ;;
     esac
 done
-usage="usage: $0 [--size WxH] [--monitors N] [--dpi D] [--display :N] -- command..."
+usage="usage: $0 [--size WxH] [--monitors N] [--layout WxH,... [--primary I]] [--dpi D] [--display :N] -- command..."
 [ $# -gt 0 ] || { echo "$usage" >&2; exit 2; }
 [[ "$monitors" =~ ^[1-9]$ ]] || { echo "$usage (N: 1 to 9)" >&2; exit 2; }
+sizes=()
+# A layout, even of one monitor, runs in an Xephyr, so that benches of one and of several
+# monitors differ in their monitors alone.
+use_xephyr=0
+if [ -n "$layout" ]; then
+    use_xephyr=1
+    [[ "$layout" =~ ^[1-9][0-9]*x[1-9][0-9]*(,[1-9][0-9]*x[1-9][0-9]*){0,8}$ ]] ||
+        { echo "$usage (layout: WxH,WxH...)" >&2; exit 2; }
+    IFS=, read -r -a sizes <<<"$layout"
+    [[ "$primary" =~ ^[0-9]$ && "$primary" -lt ${#sizes[@]} ]] ||
+        { echo "$usage (I: the index of one of the layout's monitors)" >&2; exit 2; }
+    monitors=${#sizes[@]}
+    size=${sizes[$primary]}
+else
+    for ((i = 0; i < monitors; i++)); do sizes+=("$size"); done
+    layout=$(IFS=,; echo "${sizes[*]}")
+fi
 [[ -z "$dpi" || "$dpi" =~ ^[1-9][0-9]{1,2}$ ]] || { echo "$usage (D: 10 to 999)" >&2; exit 2; }
 
 tpl=$(lumo_prefix_template)
@@ -82,24 +109,27 @@ start_x_server() {
 # Display.
 if [ -n "$user_display" ]; then
     export DISPLAY=$user_display
-elif [ "$monitors" -eq 1 ]; then
+elif [ "$monitors" -eq 1 ] && [ "$use_xephyr" = 0 ]; then
     start_x_server Xvfb -screen 0 "${size}x24" -nolisten tcp -noreset
     xvfb_pid=$server_pid
 else
-    width=${size%x*}
-    height=${size#*x}
+    total_width=0
+    max_height=0
+    heads=()
+    for head in "${sizes[@]}"; do
+        heads+=(-screen "${head}+${total_width}+0")
+        total_width=$((total_width + ${head%x*}))
+        max_height=$((${head#*x} > max_height ? ${head#*x} : max_height))
+    done
     # The host screen leaves room for Xephyr's window frames.
-    start_x_server Xvfb -screen 0 "$((width * monitors + 64))x$((height + 64))x24" -nolisten tcp \
+    start_x_server Xvfb -screen 0 "$((total_width + 64))x$((max_height + 64))x24" -nolisten tcp \
         -noreset
     xvfb_pid=$server_pid
-    heads=()
-    for ((i = 0; i < monitors; i++)); do
-        heads+=(-screen "${size}+$((i * width))+0")
-    done
     start_x_server Xephyr -nolisten tcp -noreset +xinerama "${heads[@]}"
     xephyr_pid=$server_pid
 fi
-export LUMO_SCREEN=$size LUMO_MONITORS=$monitors LUMO_DPI=${dpi:-96}
+export LUMO_SCREEN=$size LUMO_MONITORS=$monitors LUMO_LAYOUT=$layout LUMO_PRIMARY=$primary
+export LUMO_DPI=${dpi:-96}
 
 # Sound: a private daemon whose only sink is a null sink; its monitor is what tests record.
 export XDG_RUNTIME_DIR="$run/xdg" PULSE_RUNTIME_PATH="$run/pulse" PULSE_STATE_PATH="$run/pulse"
@@ -135,7 +165,10 @@ user_reg_set() {
     grep -qF "\"$2\"=$3" "$WINEPREFIX/user.reg.new" || { echo "no key [$1] in the prefix" >&2; exit 1; }
     mv "$WINEPREFIX/user.reg.new" "$WINEPREFIX/user.reg"
 }
-[ "$monitors" -eq 1 ] || user_reg_set 'Software\\Wine\\X11 Driver' UseXRandR '"N"'
+if [ "$monitors" -gt 1 ] || [ "$use_xephyr" = 1 ]; then
+    user_reg_set 'Software\\Wine\\X11 Driver' UseXRandR '"N"'
+    user_reg_set 'Software\\Wine\\X11 Driver' PrimaryMonitor "\"$primary\""
+fi
 [ -z "$dpi" ] || user_reg_set 'Control Panel\\Desktop' LogPixels "dword:$(printf %08x "$dpi")"
 export LUMO_BENCH_DIR="$run"
 

@@ -22,6 +22,40 @@ FormDesign SessionDesign() {
     return design;
 }
 
+// The saver is aware of the system's DPI only, and the system scales what such a program reads of
+// a monitor of another DPI (the primary's DPI changed since log-on, say): its size and its
+// pixels. The photograph is taken as a per-monitor aware thread, at the screen's own pixels
+// whatever its DPI. The call is looked up, as systems before Windows 10 (1607) lack it; there
+// nothing is scaled, and nothing needs changing.
+class PhysicalPixelsScope {
+  public:
+    PhysicalPixelsScope() {
+        using SetContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
+        const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+        set_ = user32 == nullptr ? nullptr
+                                 : reinterpret_cast<SetContext>(reinterpret_cast<void*>(
+                                       ::GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
+        if (set_ != nullptr) {
+            // Per monitor (v2), or per monitor where v2 is not known (Windows 10 before 1703).
+            previous_ = set_(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+            if (previous_ == nullptr) {
+                previous_ = set_(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+            }
+        }
+    }
+    PhysicalPixelsScope(const PhysicalPixelsScope&) = delete;
+    PhysicalPixelsScope& operator=(const PhysicalPixelsScope&) = delete;
+    ~PhysicalPixelsScope() {
+        if (previous_ != nullptr) {
+            set_(previous_);
+        }
+    }
+
+  private:
+    DPI_AWARENESS_CONTEXT(WINAPI* set_)(DPI_AWARENESS_CONTEXT) = nullptr;
+    DPI_AWARENESS_CONTEXT previous_ = nullptr;
+};
+
 PictureBoxDesign DisplayDesign() {
     PictureBoxDesign design;
     design.backColour = RGB(0, 0, 0);
@@ -51,6 +85,7 @@ void Lumovane_S::Form_QueryUnload(bool& /*cancel*/, UnloadMode /*mode*/) {
 }
 
 void Lumovane_S::SizeToScreen() {
+    const PhysicalPixelsScope physical;
     const double width = app::ScreenWidthTwips();
     const double height = app::ScreenHeightTwips();
     Move(0, 0, width, height);
@@ -71,6 +106,7 @@ bool Lumovane_S::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, L
 }
 
 void Lumovane_S::CaptureDesktop() {
+    const PhysicalPixelsScope physical;
     const HWND desktopWindow = ::GetDesktopWindow();
     win::WindowDc desktopDc(desktopWindow);
     Surface& picture = Display.Picture();

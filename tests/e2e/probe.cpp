@@ -10,11 +10,18 @@
 //   probe key <title> <vk>            brings the window to the front and presses the key
 //   probe post-key <title> <vk>       posts WM_KEYDOWN/WM_KEYUP to the window
 //   probe acp                         prints the system's ANSI code page (932, 1252, ...)
-//   probe list                        prints "handle<TAB>pid<TAB>visible<TAB>title" of each
-//                                     top-level window
+//   probe list                        prints "handle<TAB>pid<TAB>visible<TAB>title" of top-level
+//                                     windows
+//   probe windows                     prints the top-level windows from the top of the z-order
+//                                     down: "handle<TAB>pid<TAB>visible<TAB>extended style (hex)
+//                                     <TAB>x y w h<TAB>class<TAB>title"
+//   probe monitors                    prints "x y w h primary(1/0)" for each monitor
 //   probe cursor                      prints "showing" or "hidden" (GetCursorInfo)
-//   probe desktop <picture.bmp>       shows the picture borderless over the whole screen at the
-//                                     bottom of the z-order, never active, until killed
+//   probe desktop <picture.bmp> [x y] shows the picture borderless over the whole primary screen
+//                                     (or at x, y with its own size) at the bottom of the
+//                                     z-order, never active, until killed
+//   probe topmost <x> <y> <w> <h>     shows an always-on-top green window, "probe topmost",
+//                                     never active, until killed
 //   probe run <program> <arguments>   starts the program with exactly `"program" arguments` as
 //                                     its command line, waits, exits with its exit code
 //   probe long-path <path>            prints the path with every short name made long
@@ -127,6 +134,34 @@ BOOL CALLBACK ListTop(HWND h, LPARAM) {
     return TRUE;
 }
 
+// In z-order, the top first.
+BOOL CALLBACK ListTopWithPlace(HWND h, LPARAM) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    RECT r = {};
+    GetWindowRect(h, &r);
+    char head[160];
+    std::snprintf(head, sizeof head, "%llu\t%lu\t%d\t%08lx\t%ld %ld %ld %ld\t",
+                  static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(h)),
+                  static_cast<unsigned long>(pid), IsWindowVisible(h) ? 1 : 0,
+                  static_cast<unsigned long>(GetWindowLongW(h, GWL_EXSTYLE)), r.left, r.top,
+                  r.right - r.left, r.bottom - r.top);
+    Print(head + ToUtf8(ClassOf(h)) + "\t" + ToUtf8(WindowText(h)));
+    return TRUE;
+}
+
+BOOL CALLBACK ListMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    const RECT& r = info.rcMonitor;
+    char line[96];
+    std::snprintf(line, sizeof line, "%ld %ld %ld %ld %d", r.left, r.top, r.right - r.left,
+                  r.bottom - r.top, (info.dwFlags & MONITORINFOF_PRIMARY) ? 1 : 0);
+    Print(line);
+    return TRUE;
+}
+
 void PressKey(WORD vk) {
     INPUT in[2] = {};
     in[0].type = INPUT_KEYBOARD;
@@ -172,7 +207,37 @@ LRESULT CALLBACK DesktopProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-int Desktop(const std::wstring& path) {
+int RunWindows() {
+    MSG m;
+    while (GetMessageW(&m, nullptr, 0, 0) > 0) {
+        TranslateMessage(&m);
+        DispatchMessageW(&m);
+    }
+    return 0;
+}
+
+// An always-on-top window such as a taskbar on every display or a pinned player: green, so
+// that a screenshot shows whether anything covers it.
+int Topmost(int x, int y, int w, int hgt) {
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"LumoProbeTopmost";
+    wc.hbrBackground = CreateSolidBrush(RGB(0, 255, 0));
+    RegisterClassW(&wc);
+    HWND h = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, wc.lpszClassName,
+                             L"probe topmost", WS_POPUP, x, y, w, hgt, nullptr, nullptr,
+                             wc.hInstance, nullptr);
+    if (!h) {
+        return 2;
+    }
+    ShowWindow(h, SW_SHOWNOACTIVATE);
+    UpdateWindow(h);
+    Print("ready");
+    return RunWindows();
+}
+
+int Desktop(const std::wstring& path, bool placed, int x, int y) {
     g_picture = static_cast<HBITMAP>(LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
                                                 LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     if (!g_picture) {
@@ -185,24 +250,25 @@ int Desktop(const std::wstring& path) {
     wc.lpszClassName = L"LumoProbeDesktop";
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     RegisterClassW(&wc);
-    const int w = GetSystemMetrics(SM_CXSCREEN);
-    const int hgt = GetSystemMetrics(SM_CYSCREEN);
+    BITMAP picture = {};
+    GetObjectW(g_picture, sizeof picture, &picture);
+    const int w = placed ? picture.bmWidth : GetSystemMetrics(SM_CXSCREEN);
+    const int hgt = placed ? picture.bmHeight : GetSystemMetrics(SM_CYSCREEN);
+    if (!placed) {
+        x = 0;
+        y = 0;
+    }
     HWND h =
         CreateWindowExW(WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, wc.lpszClassName, L"probe desktop",
-                        WS_POPUP, 0, 0, w, hgt, nullptr, nullptr, wc.hInstance, nullptr);
+                        WS_POPUP, x, y, w, hgt, nullptr, nullptr, wc.hInstance, nullptr);
     if (!h) {
         return 2;
     }
-    SetWindowPos(h, HWND_BOTTOM, 0, 0, w, hgt, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(h, HWND_BOTTOM, x, y, w, hgt, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     UpdateWindow(h);
     GdiFlush();
     Print("ready");
-    MSG m;
-    while (GetMessageW(&m, nullptr, 0, 0) > 0) {
-        TranslateMessage(&m);
-        DispatchMessageW(&m);
-    }
-    return 0;
+    return RunWindows();
 }
 
 // An argv would quote an argument holding a blank, and some programs (NSIS's setups with /D=)
@@ -236,10 +302,9 @@ int LongPath(const std::wstring& path) {
 }
 
 int Usage() {
-    Print(
-        "usage: probe "
-        "wait-window|wait-gone|window-info|texts|controls|click|key|post-key|close|list|acp|cursor|"
-        "desktop|run|long-path ...");
+    Print("usage: probe "
+          "wait-window|wait-gone|window-info|texts|controls|click|key|post-key|close|list|windows|"
+          "monitors|acp|cursor|desktop|topmost|run|long-path ...");
     return 2;
 }
 
@@ -252,6 +317,9 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring cmd = argv[1];
     auto arg = [&](int i) { return i < argc ? std::wstring(argv[i]) : std::wstring(); };
     auto num = [&](int i) { return i < argc ? std::wcstoul(argv[i], nullptr, 10) : 0UL; };
+    auto coordinate = [&](int i) {
+        return i < argc ? static_cast<int>(std::wcstol(argv[i], nullptr, 10)) : 0;
+    };
 
     if (cmd == L"wait-window" || cmd == L"wait-gone") {
         const bool present = cmd == L"wait-window";
@@ -279,8 +347,19 @@ int wmain(int argc, wchar_t** argv) {
         Print((ci.flags & CURSOR_SHOWING) ? "showing" : "hidden");
         return 0;
     }
+    if (cmd == L"windows") {
+        EnumWindows(ListTopWithPlace, 0);
+        return 0;
+    }
+    if (cmd == L"monitors") {
+        EnumDisplayMonitors(nullptr, nullptr, ListMonitor, 0);
+        return 0;
+    }
     if (cmd == L"desktop") {
-        return Desktop(arg(2));
+        return Desktop(arg(2), argc >= 5, coordinate(3), coordinate(4));
+    }
+    if (cmd == L"topmost") {
+        return Topmost(coordinate(2), coordinate(3), coordinate(4), coordinate(5));
     }
     if (cmd == L"run") {
         return Run(arg(2), arg(3));

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Two monitors side by side: while the saver runs, the star field fills the primary monitor and
-# the second is black (a window of the renderer's, not titled as the scene, so the saver's watch
-# finds the scene alone); the snapshot is the primary screen. Esc pressed on the second monitor
-# ends the scene and the saver, and the second monitor's desktop shows again.
+# Two monitors side by side: while the saver runs, a star field fills each monitor (the second's
+# in a window of the renderer's, not titled as the scene, so the saver's watch finds the scene
+# alone); the snapshot is the primary screen. Esc pressed on the second monitor ends the scene
+# and the saver, and the second monitor's desktop shows again.
 # bench-size: 1024x768
 # bench-monitors: 2
 set -euo pipefail
@@ -18,9 +18,11 @@ half() {
 black_share_of() { convert "$1" -fill white +opaque black -format '%[fx:1-mean]' info:; }
 
 install_saver
-# The second monitor's desktop is the X root's picture; the probe's covers the primary one.
-convert -size "$SCREEN" -seed 5 plasma:fractal -type TrueColor "$WORK/second.png"
-display -window root "$WORK/second.png" || true # sets the picture; its exit code says nothing
+# Each monitor's desktop is a picture shown by a Wine window (Wine captures the X root as black).
+convert -size "$SCREEN" -seed 5 plasma:fractal -type TrueColor BMP3:"$WORK/second.bmp"
+probe desktop "Z:$(readlink -f "$WORK/second.bmp" | tr / '\\')" "$w" 0 >/dev/null 2>&1 &
+second_desktop_pid=$!
+trap 'cleanup_saver; kill $second_desktop_pid 2>/dev/null || true' EXIT
 start_desktop
 import -window root "$WORK/before.png"
 second_before=$(black_share_of "$(half "$WORK/before.png" "$w")")
@@ -43,7 +45,7 @@ import -window root "$WORK/during.png"
 first=$(black_share_of "$(half "$WORK/during.png" 0)")
 second=$(black_share_of "$(half "$WORK/during.png" "$w")")
 at_least 0.95 "$first" || fail "no star field on the primary monitor (black share $first)"
-at_least "$second" 0.9999 || fail "the second monitor is not black during the session ($second)"
+at_least 0.95 "$second" || fail "no star field on the second monitor (black share $second)"
 echo "during the session: primary black share $first, second $second"
 
 renderer_wpid=$(probe list | tr -d '\r' | awk -F'\t' '$4 == "Lumovane_VC" { print $2 }')

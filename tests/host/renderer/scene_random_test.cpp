@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -39,6 +40,24 @@ TEST(SceneRandom, RangeScalesTheDrawBelowItsLimit) {
         const double v = lumo::RandomRange(random, 1.0f);
         ASSERT_GE(v, 0.0);
         ASSERT_LT(v, 1.0);
+    }
+}
+
+// The primary keeps seed 1; the other monitors each get a sequence of their own, the same in
+// every run, whose first draws differ from the primary's and from one another's.
+TEST(SceneRandom, EveryMonitorHasItsOwnFixedSequence) {
+    EXPECT_EQ(lumo::SeedForMonitor(0), 1u);
+    std::vector<std::vector<std::uint32_t>> firstDraws;
+    for (std::uint32_t monitor = 0; monitor < 8; ++monitor) {
+        lumo::SceneRandom random(lumo::SeedForMonitor(monitor));
+        std::vector<std::uint32_t> draws;
+        for (int i = 0; i < 7; ++i) {
+            draws.push_back(random.Next());
+        }
+        for (const auto& other : firstDraws) {
+            EXPECT_NE(draws, other) << "monitor " << monitor;
+        }
+        firstDraws.push_back(draws);
     }
 }
 
