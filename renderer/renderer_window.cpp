@@ -6,6 +6,7 @@
 #include "renderer_window.h"
 
 #include "bench_hooks.h"
+#include "display_notice.h"
 #include "display_rest.h"
 #include "frame_clock.h"
 #include "gl_context.h"
@@ -16,7 +17,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -30,12 +30,6 @@ constexpr const char* kMonitorWindowClass = "Lumovane_Monitor";
 // Posted to the primary's window when the monitors change: the windows are made and destroyed
 // from the loop, never inside another window's paint.
 constexpr UINT kFollowMonitors = WM_APP + 1;
-
-// The display-state notices (Windows 8 on) and, before them, the monitor power notice.
-constexpr GUID kConsoleDisplayState = {
-    0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
-constexpr GUID kMonitorPowerOn = {
-    0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
 
 // One window over one monitor.
 struct MonitorView {
@@ -55,35 +49,6 @@ struct MonitorView {
     MonitorPicture picture;
 };
 
-// The registration for the display's state, given back when the primary's window goes.
-class PowerNotice {
-  public:
-    PowerNotice() = default;
-    PowerNotice(const PowerNotice&) = delete;
-    PowerNotice& operator=(const PowerNotice&) = delete;
-    ~PowerNotice() { Reset(); }
-
-    void Register(HWND window) {
-        Reset();
-        handle_ = RegisterPowerSettingNotification(window, &kConsoleDisplayState,
-                                                   DEVICE_NOTIFY_WINDOW_HANDLE);
-        if (handle_ == nullptr) {
-            // A system older than the display-state notice knows the monitor power notice.
-            handle_ = RegisterPowerSettingNotification(window, &kMonitorPowerOn,
-                                                       DEVICE_NOTIFY_WINDOW_HANDLE);
-        }
-    }
-    void Reset() {
-        if (handle_ != nullptr) {
-            UnregisterPowerSettingNotification(handle_);
-            handle_ = nullptr;
-        }
-    }
-
-  private:
-    HPOWERNOTIFY handle_ = nullptr;
-};
-
 struct RendererProgram {
     HINSTANCE instance = nullptr;
     // views[0] is the primary monitor's: the scene the saver watches for.
@@ -91,7 +56,7 @@ struct RendererProgram {
     // The view whose window is being created: its first messages come before the handle is known.
     MonitorView* creating = nullptr;
     DisplayRest rest;
-    PowerNotice powerNotice;
+    DisplayNotice displayNotice;
     std::uint32_t monitorsSeen = 0;
 };
 
@@ -174,18 +139,6 @@ void RequestFrames() {
     }
 }
 
-void SendDisplayState(HWND window, DWORD state) {
-    // The notice as the system sends it: the state's four bytes follow the header.
-    alignas(POWERBROADCAST_SETTING) unsigned char
-        notice[sizeof(POWERBROADCAST_SETTING) + sizeof(DWORD)] = {};
-    auto* setting = reinterpret_cast<POWERBROADCAST_SETTING*>(notice);
-    setting->PowerSetting = kConsoleDisplayState;
-    setting->DataLength = sizeof(DWORD);
-    std::memcpy(notice + offsetof(POWERBROADCAST_SETTING, Data), &state, sizeof state);
-    SendMessageA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
-                 reinterpret_cast<LPARAM>(notice));
-}
-
 void PaintView(MonitorView& view) {
     const bool primary = IsPrimary(view);
     if (primary) {
@@ -223,7 +176,7 @@ void PaintView(MonitorView& view) {
     }
 }
 
-void OnDisplayState(DWORD state) {
+void OnDisplayState(std::uint32_t state) {
     switch (program.rest.Report(state)) {
     case DisplayRest::Change::WentDark:
         bench::OnDisplayRest(true);
@@ -240,24 +193,6 @@ void OnDisplayState(DWORD state) {
     case DisplayRest::Change::None:
         break;
     }
-}
-
-void OnPowerBroadcast(WPARAM wParam, LPARAM lParam) {
-    if (wParam != PBT_POWERSETTINGCHANGE || lParam == 0) {
-        return;
-    }
-    const auto& setting = *reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam);
-    const bool displayState = IsEqualGUID(setting.PowerSetting, kConsoleDisplayState) ||
-                              IsEqualGUID(setting.PowerSetting, kMonitorPowerOn);
-    if (!displayState || setting.DataLength < sizeof(DWORD)) {
-        return;
-    }
-    DWORD state = 0;
-    std::memcpy(&state,
-                reinterpret_cast<const unsigned char*>(lParam) +
-                    offsetof(POWERBROADCAST_SETTING, Data),
-                sizeof state);
-    OnDisplayState(state);
 }
 
 bool OpenMonitorWindow(MonitorView& view, HWND owner) {
@@ -357,7 +292,9 @@ LRESULT HandleMessage(MonitorView& view, HWND window, UINT message, WPARAM wPara
         break;
     case WM_POWERBROADCAST:
         if (primary) {
-            OnPowerBroadcast(wParam, lParam);
+            if (const auto state = DisplayStateOf(wParam, lParam)) {
+                OnDisplayState(*state);
+            }
         }
         return TRUE;
     case WM_DISPLAYCHANGE:
@@ -380,7 +317,7 @@ LRESULT HandleMessage(MonitorView& view, HWND window, UINT message, WPARAM wPara
         view.renderContext.Reset();
         view.deviceContext.Release();
         if (primary) {
-            program.powerNotice.Reset();
+            program.displayNotice.Reset();
             PostQuitMessage(0);
         }
         return 0;
@@ -480,7 +417,7 @@ int Run(HINSTANCE instance) {
         }
     }
     others.clear();
-    program.powerNotice.Register(primaryView.window);
+    program.displayNotice.Register(primaryView.window);
     bench::Mark(bench::Step::WindowShown);
 
     LARGE_INTEGER frequency;
