@@ -72,10 +72,16 @@ trap cleanup_setup EXIT
 # so wait until Wine has nothing left running (a preview host only once the saver has gone).
 uninstall() {
     local quiet exe
-    quiet=$(reg_values "$UNINSTALL_KEY" QuietUninstallString | cut -d'|' -f3)
+    # Wine's reg now and then answers nothing under load: ask again before calling it missing.
+    for _ in 1 2 3; do
+        quiet=$(reg_values "$UNINSTALL_KEY" QuietUninstallString | cut -d'|' -f3)
+        [ -n "$quiet" ] && break
+        sleep 1
+    done
+    [ -n "$quiet" ] || fail "no QuietUninstallString; the folder holds: $(ls -A "$SAVER_DIR" | tr '\n' ' ')"
     exe=${quiet#\"}
     exe=${exe%%\"*}
-    wine "$exe" "${quiet##*\" }" || fail "the uninstaller ended with $?"
+    wine "$exe" "${quiet##*\" }" || fail "the uninstaller ($exe) ended with $?"
     [ -z "$host_pid" ] || expect_preview_ended "the uninstaller"
     timeout 60 wineserver -w || fail "the uninstaller did not end within 60 s"
 }
