@@ -26,18 +26,29 @@ winpath() { echo "Z:$(readlink -f "$1" | tr / '\\')"; }
 # Visible top-level windows, titles only (the probe's own console has none).
 visible_windows() { probe list | tr -d '\r' | awk -F'\t' '$3 == 1 { print $4 }' | sort; }
 
-# Starts the host of the given size; its report lands in $WORK/host-<n>.out.
+# Starts the host of the given size; its report lands in $WORK/host-<n>.out. A host that ends
+# before it has said a word never ran (Wine now and then fails a start right after a process
+# ended): it is started once more; one that said something and ended is a failure.
 start_host() { # width height name
-    rm -f "$WORK/go-$3"
-    wine "$HOST_EXE" "$SAVER_DIR_WIN\\$SAVER_EXE" "$1" "$2" "$(winpath "$WORK")\\go-$3" \
-        >"$WORK/host-$3.out" 2>/dev/null &
-    host_pid=$!
-    for _ in $(seq 200); do
-        grep -q '^child\|^no-child' "$WORK/host-$3.out" 2>/dev/null && return 0
-        kill -0 "$host_pid" 2>/dev/null || fail "$3: the host ended early: $(cat "$WORK/host-$3.out")"
-        sleep 0.1
+    local attempt rc
+    for attempt in 1 2; do
+        rm -f "$WORK/go-$3"
+        wine "$HOST_EXE" "$SAVER_DIR_WIN\\$SAVER_EXE" "$1" "$2" "$(winpath "$WORK")\\go-$3" \
+            >"$WORK/host-$3.out" 2>/dev/null &
+        host_pid=$!
+        for _ in $(seq 200); do
+            grep -q '^child\|^no-child' "$WORK/host-$3.out" 2>/dev/null && return 0
+            if ! kill -0 "$host_pid" 2>/dev/null; then
+                rc=0
+                wait "$host_pid" || rc=$?
+                host_pid=""
+                [ ! -s "$WORK/host-$3.out" ] && [ "$attempt" = 1 ] && continue 2
+                fail "$3: the host ended early (exit $rc): $(cat "$WORK/host-$3.out")"
+            fi
+            sleep 0.1
+        done
+        fail "$3: the host reported nothing within 20 s"
     done
-    fail "$3: the host reported nothing within 20 s"
 }
 
 # Checks the child line: the size, WS_CHILD among the style bits, visible.
