@@ -9,6 +9,8 @@
 //   probe click <title> <text>        clicks the child button whose text is <text>
 //   probe key <title> <vk>            brings the window to the front and presses the key
 //   probe post-key <title> <vk>       posts WM_KEYDOWN/WM_KEYUP to the window
+//   probe set-text <title> <class> <text>  sets the text of the window's first child of that
+//                                     class, as a paste into it would
 //   probe acp                         prints the system's ANSI code page (932, 1252, ...)
 //   probe list                        prints "handle<TAB>pid<TAB>visible<TAB>title" of top-level
 //                                     windows
@@ -117,6 +119,20 @@ struct ButtonSearch {
 BOOL CALLBACK FindButton(HWND h, LPARAM p) {
     auto* s = reinterpret_cast<ButtonSearch*>(p);
     if (WindowText(h) == s->text) {
+        s->found = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct ClassSearch {
+    std::wstring className;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindOfClass(HWND h, LPARAM p) {
+    auto* s = reinterpret_cast<ClassSearch*>(p);
+    if (_wcsicmp(ClassOf(h).c_str(), s->className.c_str()) == 0) {
         s->found = h;
         return FALSE;
     }
@@ -304,7 +320,7 @@ int LongPath(const std::wstring& path) {
 int Usage() {
     Print("usage: probe "
           "wait-window|wait-gone|window-info|texts|controls|click|key|post-key|close|list|windows|"
-          "monitors|acp|cursor|desktop|topmost|run|long-path ...");
+          "monitors|acp|cursor|desktop|topmost|run|long-path|set-text ...");
     return 2;
 }
 
@@ -429,6 +445,17 @@ int wmain(int argc, wchar_t** argv) {
     if (cmd == L"close") {
         // As the close box does it.
         PostMessageW(h, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    if (cmd == L"set-text") {
+        ClassSearch s{arg(3), nullptr};
+        EnumChildWindows(h, FindOfClass, reinterpret_cast<LPARAM>(&s));
+        if (!s.found) {
+            Print("no child of that class");
+            return 1;
+        }
+        const std::wstring text = arg(4);
+        SendMessageW(s.found, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
         return 0;
     }
     if (cmd == L"post-key") {
