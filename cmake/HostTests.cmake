@@ -16,6 +16,9 @@ function(lumo_host_test name)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
 endfunction()
 
+set(LUMO_FUZZ_RUNNER ${CMAKE_CURRENT_LIST_DIR}/run_fuzz_target.sh)
+set(LUMO_FUZZ_SUMMARIES ${CMAKE_BINARY_DIR}/fuzz_summaries)
+
 # libFuzzer targets need clang; with another compiler they are skipped. libFuzzer steers only by
 # the code it sees, so a fuzz target links copies of its libraries (and of theirs) built with
 # coverage; the sanitizer tests keep the plain ones. The files in <name>_seeds beside the target,
@@ -32,7 +35,7 @@ function(lumo_fuzz_target name)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
     # A library's own links may be declared after this folder, so the copies are made once the
     # whole tree has been read.
-    cmake_language(EVAL CODE "cmake_language(DEFER DIRECTORY [[${PROJECT_SOURCE_DIR}]]
+    cmake_language(EVAL CODE "cmake_language(DEFER DIRECTORY [[${CMAKE_SOURCE_DIR}]]
                               CALL _lumo_link_covered ${name} ${T_LIBS})")
     set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
     set(seeds ${CMAKE_CURRENT_SOURCE_DIR}/${name}_seeds)
@@ -40,16 +43,15 @@ function(lumo_fuzz_target name)
         set(seeds "")
     endif()
     add_test(NAME ${name}
-             COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/run_fuzz_target.sh ${name}
+             COMMAND bash ${LUMO_FUZZ_RUNNER} ${name}
                      $<TARGET_FILE:${name}> ${LUMO_FUZZ_SUMMARIES} ${corpus} ${seeds}
                      -- -max_total_time=20 -rss_limit_mb=1024)
 endfunction()
 
 # Every host test run lists the coverage and corpus each fuzz target reached, after the results.
-set(LUMO_FUZZ_SUMMARIES ${CMAKE_BINARY_DIR}/fuzz_summaries)
 file(WRITE ${CMAKE_BINARY_DIR}/CTestCustom.cmake
      "set(CTEST_CUSTOM_PRE_TEST [[\"${CMAKE_COMMAND}\" -E rm -rf \"${LUMO_FUZZ_SUMMARIES}\"]])\n"
-     "set(CTEST_CUSTOM_POST_TEST [[bash \"${PROJECT_SOURCE_DIR}/cmake/run_fuzz_target.sh\" "
+     "set(CTEST_CUSTOM_POST_TEST [[bash \"${LUMO_FUZZ_RUNNER}\" "
      "--summaries \"${LUMO_FUZZ_SUMMARIES}\"]])\n")
 
 function(_lumo_link_covered name)
