@@ -198,6 +198,43 @@ TEST(SnapshotSaveFailure, AnEmptySurfaceWritesNothingAndKeepsTheOldFile) {
     EXPECT_EQ(ReadWhole(path), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
 }
 
+// What a session finds of an earlier one: a photo made read-only and the temporary of a save cut
+// short both go; a folder that takes the photo's name is someone else's and stays. A photo that
+// cannot go is shut out, so that the renderer cannot read it either.
+TEST(SnapshotLeftovers, GoReadOnlyOrNotAndWhatCannotGoIsShutOut) {
+    const std::string folder = test::ScratchFolder("leftover");
+    const std::string path = folder + "\\snap.bmp";
+    const std::vector<std::uint8_t> old{'o', 'l', 'd'};
+    ASSERT_TRUE(ReplaceFileWith(path, {std::span<const std::uint8_t>(old)}));
+    ASSERT_TRUE(ReplaceFileWith(TemporaryPathFor(path), {std::span<const std::uint8_t>(old)}));
+    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    RemoveSnapshot(path);
+    EXPECT_FALSE(Exists(path));
+    EXPECT_FALSE(Exists(TemporaryPathFor(path)));
+
+    ASSERT_TRUE(::CreateDirectoryA(path.c_str(), nullptr));
+    RemoveSnapshot(path);
+    EXPECT_TRUE(Exists(path));
+    ::RemoveDirectoryA(path.c_str());
+
+    ASSERT_TRUE(ReplaceFileWith(path, {std::span<const std::uint8_t>(old)}));
+    {
+        const win::KernelHandle shut = ShutOutSnapshot(path);
+        ASSERT_TRUE(shut.Valid());
+        const HANDLE reader =
+            ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                          OPEN_EXISTING, 0, nullptr);
+        EXPECT_EQ(reader, INVALID_HANDLE_VALUE);
+        EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+        if (reader != INVALID_HANDLE_VALUE) {
+            ::CloseHandle(reader);
+        }
+    }
+    RemoveSnapshot(path);
+    EXPECT_FALSE(Exists(path));
+    EXPECT_FALSE(ShutOutSnapshot(path).Valid());
+}
+
 TEST(AtomicReplace, ReplacesTheOldFileWhole) {
     const std::string path = test::ScratchFolder("replace") + "\\file.bin";
     const std::vector<std::uint8_t> first(100000, 0x11);
