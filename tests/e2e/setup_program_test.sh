@@ -182,19 +182,36 @@ done
 cmp -s "$INI" "$WORK/settings.ini" || fail "installing again changed or removed the settings file"
 echo "ok: installing again while the preview ran ended it, replaced both programs, kept the settings"
 
-# A session running when the setup starts, beside a stand-in renderer that keeps the photo on
-# disk (as the renderer does until it has read it): asked to end, it ends by its own end.
-stand_in() { cp "$(dirname "$LUMO_PROBE")/stand_in_renderer.exe" "$SAVER_DIR/ルモヴェイン.dll"; }
-stand_in
-start_saver /s
-probe wait-window Lumovane_VC 20000 >/dev/null || fail "no (stand-in) renderer window for the setup to end"
-[ -f "$SNAPSHOT" ] || fail "no photo while the session runs"
-install
-wait_saver_exit 50 || fail "the setup left the session running"
-[ "$saver_rc" = 0 ] || fail "the session was ended by force (exit code $saver_rc), not by its own end"
-[ ! -e "$SNAPSHOT" ] || fail "the photo was left after the setup ended the session"
-[ -z "$(product_processes)" ] || fail "left running after the setup: $(product_processes)"
-cmp -s "$SAVER_DIR/ルモヴェイン.dll" "$LUMO_DIST/ルモヴェイン.dll" || fail "the setup did not replace the renderer"
+# Installs over a running session beside a stand-in renderer that keeps the photo on disk (as
+# the renderer does until it has read it): one that answers is asked to end and ends by its own
+# end (exit code 0, photo removed by it); one whose processes are stopped answers nothing and is
+# ended by force after a few seconds (exit code 1), and the setup removes its photo.
+setup_over_session() { # answering|stopped
+    local expected=0
+    cp "$(dirname "$LUMO_PROBE")/stand_in_renderer.exe" "$SAVER_DIR/ルモヴェイン.dll"
+    start_saver /s
+    probe wait-window Lumovane_VC 20000 >/dev/null || fail "$1 session: no (stand-in) renderer window"
+    [ -f "$SNAPSHOT" ] || fail "$1 session: no photo while it runs"
+    if [ "$1" = stopped ]; then
+        stopped=$(product_processes)
+        # shellcheck disable=SC2086
+        kill -STOP $stopped
+        expected=1
+    fi
+    install
+    if [ -n "${stopped:-}" ]; then
+        # shellcheck disable=SC2086
+        kill -CONT $stopped
+        stopped=""
+    fi
+    wait_saver_exit 50 || fail "$1 session: the setup left it running"
+    [ "$saver_rc" = "$expected" ] || fail "$1 session: exit code $saver_rc, expected $expected (1: ended by force)"
+    [ ! -e "$SNAPSHOT" ] || fail "$1 session: the photo was left after the setup"
+    [ -z "$(product_processes)" ] || fail "$1 session: left running after the setup: $(product_processes)"
+    cmp -s "$SAVER_DIR/ルモヴェイン.dll" "$LUMO_DIST/ルモヴェイン.dll" ||
+        fail "$1 session: the setup did not replace the renderer"
+}
+setup_over_session answering
 echo "ok: installing over a running session ended it by its own end, photo and renderer gone"
 
 # An open settings window with a choice not yet saved: closed as by its close box, nothing written.
@@ -208,27 +225,8 @@ wait_saver_exit 50 || fail "the setup left the settings window open"
 cmp -s "$INI" "$WORK/settings.ini" || fail "closing the settings window for the setup wrote the settings"
 echo "ok: installing over an open settings window closed it without writing"
 
-# A copy that answers nothing (its processes stopped): ended by force after a few seconds, and
-# the setup removes the photo its session could not.
-stand_in
-start_saver /s
-probe wait-window Lumovane_VC 20000 >/dev/null || fail "no (stand-in) renderer window to stop"
-[ -f "$SNAPSHOT" ] || fail "no photo while the stopped session runs"
-stopped=$(product_processes)
-# shellcheck disable=SC2086
-kill -STOP $stopped
-asked_at=$(now)
-install
-took=$(elapsed "$asked_at")
-# shellcheck disable=SC2086
-kill -CONT $stopped
-stopped=""
-wait_saver_exit 50 || fail "the setup did not end the session that answered nothing"
-[ "$saver_rc" = 1 ] || fail "the stopped session ended with $saver_rc, not as ended by force"
-[ ! -e "$SNAPSHOT" ] || fail "the setup left the photo of a session it ended by force"
-[ -z "$(product_processes)" ] || fail "left running after the setup: $(product_processes)"
-cmp -s "$SAVER_DIR/ルモヴェイン.dll" "$LUMO_DIST/ルモヴェイン.dll" || fail "the setup did not replace the renderer"
-echo "ok: a copy that answered nothing was ended by force (setup took $took s) and its photo removed"
+setup_over_session stopped
+echo "ok: a session that answered nothing was ended by force after a few seconds, its photo removed"
 
 probe close "probe desktop" >/dev/null
 wait "$desktop_pid" || true
