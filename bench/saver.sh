@@ -7,15 +7,33 @@
 # renderer_floor) in place of the shipped programs; those stay unchanged.
 #
 #   bench/saver.sh [runs] [cpu-seconds]
+#   bench/saver.sh --quick      one run at the first size, five seconds of CPU: shows that it runs
 #
 # Builds what it needs in the cross build the README's commands make (build/win; another one
-# with LUMO_SAVER_BUILD).
+# with LUMO_SAVER_BUILD). Ends with a non-zero status only when it cannot measure; no figure
+# passes or fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${LUMO_SAVER_BUILD:-$root/build/win}
+sizes=(1920x1080 3840x2160)
+if [ "${1:-}" = --quick ]; then
+    shift
+    sizes=("${sizes[0]}")
+    set -- 1 5
+fi
 runs=${1:-3}
 cpu_seconds=${2:-60}
-sizes=(1920x1080 3840x2160)
+
+# A program of the build, wherever the build's folders put it.
+built() {
+    local found
+    found=$(find "$build" -name "$1.exe" -type f -not -path '*/CMakeFiles/*' | head -n1)
+    [ -n "$found" ] || {
+        echo "saver benchmark: no $1.exe in $build" >&2
+        exit 1
+    }
+    echo "$found"
+}
 
 if [ "${LUMO_BENCH_INNER:-}" != 1 ]; then
     [ -f "$build/build.ninja" ] || bash "$root/scripts/build.sh" >/dev/null
@@ -32,9 +50,10 @@ fi
 work=$(mktemp -d "$LUMO_BENCH_DIR/saver-bench.XXXXXX")
 dir="$WINEPREFIX/drive_c/Lumo Bench"
 mkdir -p "$dir"
-cp "$build/saver/saver_bench.exe" "$dir/ルモヴェイン.scr"
-cp "$build/renderer/renderer_bench.exe" "$dir/ルモヴェイン.dll"
-probe="$build/tests/e2e/probe.exe"
+cp "$(built saver_bench)" "$dir/ルモヴェイン.scr"
+cp "$(built renderer_bench)" "$dir/ルモヴェイン.dll"
+probe=$(built probe)
+floor=$(built renderer_floor)
 winpath() { printf 'Z:%s' "$(readlink -f "$1" | tr / '\\')"; }
 value() { awk -v k="$1" '$1 == k { print $2 }' "$2"; }
 
@@ -90,8 +109,8 @@ session() {
 
 floor_run() {
     local report=$work/floor-$1.txt pid
-    (cd "$build/renderer" && LUMO_BENCH_REPORT="$(winpath "$work")\\floor-$1.txt" \
-        exec wine ./renderer_floor.exe) &
+    (cd "$(dirname "$floor")" && LUMO_BENCH_REPORT="$(winpath "$work")\\floor-$1.txt" \
+        exec wine "./$(basename "$floor")") &
     pid=$!
     wait_window
     sleep 2

@@ -9,7 +9,7 @@ inline constexpr char kSnapshotFolder[] = "C:\\v_olka";
 inline constexpr char SnapshotPath[] = "C:\\v_olka\\Lumovane.bmp";
 
 // The renderer's window is registered and titled with the same name; the saver looks for the
-// title alone.
+// title alone, the setup program for the class (to send it Esc before it replaces the programs).
 inline constexpr char kRendererWindowTitle[] = "Lumovane_VC";
 inline constexpr const char* kRendererWindowClass = kRendererWindowTitle;
 

@@ -17,8 +17,17 @@ SetCompressor /SOLID lzma
 !define UNINSTALLER "uninstall.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Lumovane"
 !define DESKTOP_KEY "Control Panel\Desktop"
-; The saver writes its desktop photograph here, whatever folder it was installed in.
+; The saver writes its desktop photograph here, whatever folder it was installed in, through a
+; temporary file of the same name and ".tmp".
 !define SNAPSHOT_FOLDER "C:\v_olka"
+!define SNAPSHOT "${SNAPSHOT_FOLDER}\Lumovane.bmp"
+; The window classes by which a running copy's windows are found: the renderer's full-screen
+; window, and the saver's own windows (the session, the settings window, the preview).
+!define RENDERER_CLASS "Lumovane_VC"
+!define FORM_CLASS "LumoForm"
+; How long running copies are given to end themselves before they are ended by force.
+!define ASK_PASSES 20 ; of a quarter of a second
+!define /math LAST_PASS ${ASK_PASSES} + 5
 
 Name "${PRODUCT}"
 OutFile "${OUTDIR}/${PRODUCT}-${VERSION}-setup.exe"
@@ -74,9 +83,80 @@ Function OpenScreenSaverSettings
     Exec '"$SYSDIR\control.exe" desk.cpl,,@screensaver'
 FunctionEnd
 
+; Asks one running copy (the process id on the stack) to end as its user would end it: the
+; renderer is sent the Esc key, so that the session sees it go and ends itself, taking the
+; photograph with it; the saver's windows (session, settings, preview) are sent what their close
+; box sends, and a settings window writes nothing then. A file chooser or message box open over
+; the settings window is closed first, and the window itself at the next asking. The preview
+; lives inside a window of the display settings, so other programs' windows are searched too.
+!macro ASK_TO_END UN
+Function ${UN}AskToEnd
+    Exch $0
+    Push $1
+    Push $2
+    Push $3
+    Push $4
+    Push $5
+    Push $6
+    System::Call 'user32::GetDesktopWindow() p .r1'
+    System::Call 'user32::GetWindow(p r1, i 5) p .r2' ; GW_CHILD: the topmost top-level window
+    StrCpy $3 0
+    ${DoWhile} $2 P<> 0
+        IntOp $3 $3 + 1
+        ${If} $3 > 100000 ; a window list that keeps changing under the walk
+            ${Break}
+        ${EndIf}
+        StrCpy $5 0 ; whether to look inside this window
+        System::Call 'user32::GetWindowThreadProcessId(p r2, *i .r4)'
+        ${If} $4 = $0
+            System::Call 'user32::GetClassNameW(p r2, w .r6, i 64)'
+            ${If} $6 == "${RENDERER_CLASS}"
+                System::Call 'user32::PostMessageW(p r2, i 0x100, p 0x1B, p 0x10001)' ; Esc down
+            ${ElseIf} $6 == "${FORM_CLASS}"
+            ${OrIf} $6 == "#32770"
+                System::Call 'user32::IsWindowEnabled(p r2) i .r6'
+                ${If} $6 <> 0
+                    System::Call 'user32::PostMessageW(p r2, i 0x10, p 0, p 0)' ; WM_CLOSE
+                ${EndIf}
+            ${EndIf}
+        ${Else}
+            ; Hidden windows hold no preview: the display settings end it with its page.
+            System::Call 'user32::IsWindowVisible(p r2) i .r5'
+        ${EndIf}
+        StrCpy $6 0
+        ${If} $5 <> 0
+            System::Call 'user32::GetWindow(p r2, i 5) p .r6' ; its first child
+        ${EndIf}
+        ; Else the next window after it, or after the nearest parent that has one.
+        ${DoWhile} $6 P= 0
+            System::Call 'user32::GetWindow(p r2, i 2) p .r6' ; GW_HWNDNEXT
+            ${If} $6 P= 0
+                System::Call 'user32::GetAncestor(p r2, i 1) p .r2' ; GA_PARENT
+                ${If} $2 P= $1
+                ${OrIf} $2 P= 0
+                    ${Break}
+                ${EndIf}
+            ${EndIf}
+        ${Loop}
+        StrCpy $2 $6
+    ${Loop}
+    Pop $6
+    Pop $5
+    Pop $4
+    Pop $3
+    Pop $2
+    Pop $1
+    Pop $0
+FunctionEnd
+!macroend
+!insertmacro ASK_TO_END ""
+!insertmacro ASK_TO_END "un."
+
 ; Ends every copy of this saver that runs from the install folder, the preview the display
 ; settings keep running included, so that its files can be replaced or removed; nothing else is
-; touched. -> $0 "" when none is left running, else the path of one that would not end.
+; touched. Each is first asked to end itself (AskToEnd) and given a few seconds; only one still
+; running then is ended by force, and then the photograph that its session could not remove goes
+; here. -> $0 "" when none is left running, else the path of one that would not end.
 !macro END_RUNNING_COPIES UN
 Function ${UN}EndRunningCopies
     Push $1
@@ -89,7 +169,9 @@ Function ${UN}EndRunningCopies
     Push $8
     Push $9
     Push $R0
+    Push $R1
     StrCpy $0 ""
+    StrCpy $R1 "" ; "1" once a copy has been ended by force
     ; Long forms on both sides: Windows starts the saver by the short path in SCRNSAVE.EXE, and
     ; the saver starts its renderer from the folder it was started from.
     System::Call 'kernel32::GetLongPathNameW(w "$INSTDIR", w .r1, i ${NSIS_MAX_STRLEN}) i .R0'
@@ -134,18 +216,29 @@ Function ${UN}EndRunningCopies
                 ${If} $6 == "$1\${SAVER}"
                 ${OrIf} $6 == "$1\${PRODUCT}.dll"
                     IntOp $7 $7 + 1
-                    StrCpy $R0 -1
-                    System::Call 'kernel32::OpenProcess(i 0x100001, i 0, i r4) p .r5' ; terminate, synchronize
-                    ${If} $5 != 0
-                        System::Call 'kernel32::TerminateProcess(p r5, i 1)'
-                        System::Call 'kernel32::WaitForSingleObject(p r5, i 5000) i .R0'
-                        System::Call 'kernel32::CloseHandle(p r5)'
+                    ${If} $8 <= ${ASK_PASSES}
+                        ; Asked again every second: a copy may not have made its windows yet.
+                        IntOp $R0 $8 % 4
+                        ${If} $R0 = 1
+                            Push $4
+                            Call ${UN}AskToEnd
+                            DetailPrint "$6: asked to end"
+                        ${EndIf}
+                    ${Else}
+                        StrCpy $R0 -1
+                        System::Call 'kernel32::OpenProcess(i 0x100001, i 0, i r4) p .r5' ; terminate, synchronize
+                        ${If} $5 != 0
+                            System::Call 'kernel32::TerminateProcess(p r5, i 1)'
+                            System::Call 'kernel32::WaitForSingleObject(p r5, i 5000) i .R0'
+                            System::Call 'kernel32::CloseHandle(p r5)'
+                        ${EndIf}
+                        ${If} $R0 <> 0
+                            StrCpy $0 $6
+                            ${Break}
+                        ${EndIf}
+                        StrCpy $R1 1
+                        DetailPrint "$6: ended by force"
                     ${EndIf}
-                    ${If} $R0 <> 0
-                        StrCpy $0 $6
-                        ${Break}
-                    ${EndIf}
-                    DetailPrint "$6: ended"
                 ${EndIf}
             ${EndIf}
             System::Call 'kernel32::Process32NextW(p r2, p r3) i .R0'
@@ -155,16 +248,26 @@ Function ${UN}EndRunningCopies
         ${If} $0 != ""
             ${Break}
         ${EndIf}
-        ; Another pass: a saver may have started its renderer while the last one looked.
         ${If} $7 = 0
             ${Break}
         ${EndIf}
-        ${If} $8 >= 5
+        ; Ending by force goes on while copies appear (a session may start its renderer just
+        ; before it is ended), but not for ever.
+        ${If} $8 >= ${LAST_PASS}
             StrCpy $0 "$1\${SAVER}"
             ${Break}
         ${EndIf}
+        ${If} $8 <= ${ASK_PASSES}
+            Sleep 250
+        ${EndIf}
     ${Loop}
+    ${If} $R1 == 1
+        ; A session ended by force could not remove its photograph of the desktop.
+        Delete "${SNAPSHOT}"
+        Delete "${SNAPSHOT}.tmp"
+    ${EndIf}
 done:
+    Pop $R1
     Pop $R0
     Pop $9
     Pop $8
@@ -220,26 +323,59 @@ Section
 SectionEnd
 
 ; Whether the screen saver the user has chosen is this one: the path as written, or the same
-; file under its short name or through an environment variable.
+; file under its short name or through an environment variable. Once the saver itself is gone (an
+; earlier uninstall could remove all but the uninstaller), a choice of a file that no longer
+; exists in this folder was this one.
 Function un.IsChosenSaver ; -> $0 "1" or ""
     Push $1
     Push $2
+    Push $3
     ReadRegStr $1 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
     ExpandEnvStrings $1 $1
     StrCpy $0 ""
     ${If} $1 == "$INSTDIR\${SAVER}" ; StrCmp ignores case, as the file system does
         StrCpy $0 1
     ${ElseIf} $1 != ""
-        GetFullPathName /SHORT $1 $1
         GetFullPathName /SHORT $2 "$INSTDIR\${SAVER}"
-        ${If} $1 != ""
-        ${AndIf} $1 == $2
-            StrCpy $0 1
+        ${If} $2 != ""
+            GetFullPathName /SHORT $1 $1
+            ${If} $1 == $2
+                StrCpy $0 1
+            ${EndIf}
+        ${ElseIfNot} ${FileExists} $1
+            ; Its folder: all before the last backslash.
+            StrLen $3 $1
+            ${Do}
+                IntOp $3 $3 - 1
+                StrCpy $2 $1 1 $3
+                ${If} $3 <= 0
+                ${OrIf} $2 == "\"
+                    ${Break}
+                ${EndIf}
+            ${Loop}
+            StrCpy $1 $1 $3
+            GetFullPathName /SHORT $1 $1
+            GetFullPathName /SHORT $2 $INSTDIR
+            ${If} $1 != ""
+            ${AndIf} $1 == $2
+                StrCpy $0 1
+            ${EndIf}
         ${EndIf}
     ${EndIf}
+    Pop $3
     Pop $2
     Pop $1
 FunctionEnd
+
+; Removes one of the files the programs are known to leave in the install folder; -> $0 its path
+; when it is still there (and $0 was empty).
+!macro REMOVE_OWN FILE
+    Delete "$INSTDIR\${FILE}"
+    ${If} $0 == ""
+    ${AndIf} ${FileExists} "$INSTDIR\${FILE}"
+        StrCpy $0 "$INSTDIR\${FILE}"
+    ${EndIf}
+!macroend
 
 Section "Uninstall"
     ; Nothing is touched while a copy runs: its files could not go.
@@ -250,35 +386,32 @@ Section "Uninstall"
         Abort
     ${EndIf}
 
+    ; The photograph of the desktop and what a save cut short leaves of it: a privacy matter,
+    ; so it goes whatever becomes of the rest.
+    Delete "${SNAPSHOT}"
+    Delete "${SNAPSHOT}.tmp"
+    RMDir "${SNAPSHOT_FOLDER}"
+
     ; Before the files go: the short name can only be found while the saver exists.
     Call un.IsChosenSaver
     StrCpy $1 $0
 
-    ; The saver goes last and the uninstaller and its entry after it: while any file remains,
-    ; the user can uninstall again from Settings, and the saver's choice is still recognised.
-    Delete "$INSTDIR\${PRODUCT}.dll"
-    Delete "$INSTDIR\${PRODUCT}.ini"
-    ; What an interrupted save of the settings leaves beside them.
-    Delete "$INSTDIR\*.tmp"
-    Delete "$INSTDIR\README-ja.txt"
-    Delete "$INSTDIR\README-en.txt"
-    ${If} ${FileExists} "$INSTDIR\${PRODUCT}.dll"
-        StrCpy $0 "$INSTDIR\${PRODUCT}.dll"
-    ${ElseIf} ${FileExists} "$INSTDIR\${PRODUCT}.ini"
-        StrCpy $0 "$INSTDIR\${PRODUCT}.ini"
-    ${ElseIf} ${FileExists} "$INSTDIR\*.tmp"
-        StrCpy $0 "$INSTDIR\*.tmp"
-    ${ElseIf} ${FileExists} "$INSTDIR\README-ja.txt"
-        StrCpy $0 "$INSTDIR\README-ja.txt"
-    ${ElseIf} ${FileExists} "$INSTDIR\README-en.txt"
-        StrCpy $0 "$INSTDIR\README-en.txt"
-    ${Else}
-        Delete "$INSTDIR\${SAVER}"
-        ${If} ${FileExists} "$INSTDIR\${SAVER}"
-            StrCpy $0 "$INSTDIR\${SAVER}"
-        ${Else}
-            StrCpy $0 ""
-        ${EndIf}
+    ; Only files it knows by name: anything else in the folder is the user's. The saver goes
+    ; after the others and the uninstaller after it, and the list entry and the screen-saver
+    ; choice only once all are gone: while any file remains, the user can uninstall again from
+    ; Settings, and the saver's choice is still recognised.
+    StrCpy $0 ""
+    !insertmacro REMOVE_OWN "${PRODUCT}.dll"
+    !insertmacro REMOVE_OWN "${PRODUCT}.ini"
+    ; What a save of the settings cut short leaves beside them.
+    !insertmacro REMOVE_OWN "${PRODUCT}.ini.tmp"
+    !insertmacro REMOVE_OWN "README-ja.txt"
+    !insertmacro REMOVE_OWN "README-en.txt"
+    ${If} $0 == ""
+        !insertmacro REMOVE_OWN "${SAVER}"
+    ${EndIf}
+    ${If} $0 == ""
+        !insertmacro REMOVE_OWN "${UNINSTALLER}"
     ${EndIf}
     ${If} $0 != ""
         MessageBox MB_ICONSTOP|MB_OK "$(FilesRemainText)" /SD IDOK
@@ -289,11 +422,8 @@ Section "Uninstall"
     ${If} $1 == 1
         DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
     ${EndIf}
-    Delete "$INSTDIR\${UNINSTALLER}"
-    ; Not /r: anything the user put here is theirs.
+    ; Not /r: anything the user put here is theirs, and the folder stays with it.
     RMDir "$INSTDIR"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
-
-    Delete "${SNAPSHOT_FOLDER}\Lumovane.bmp"
-    RMDir "${SNAPSHOT_FOLDER}"
 SectionEnd
+

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Every test of every tier, from a fresh machine: set-up, host tests with sanitizers and fuzzing,
-# Windows tests under Wine, then the end-to-end tests, each on a bench of its own.
+# Windows tests under Wine, the end-to-end tests, each on a bench of its own, and last every
+# benchmark once in its short mode.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -56,6 +57,21 @@ for t in tests/e2e/*_test.sh; do
         record "$name" $rc
     done
 done
+
+echo "== benchmarks: each once in its short mode =="
+# A benchmark that no test runs breaks unseen. Here each only has to run: its figures are
+# printed, and none of them passes or fails.
+broken=()
+for b in bench/*.sh; do
+    [ -e "$b" ] || continue
+    echo "-- $b --quick"
+    start=$(date +%s)
+    bash "$b" --quick
+    rc=$?
+    echo "-- $b: $([ $rc -eq 0 ] && echo ran || echo "COULD NOT RUN ($rc)") in $(($(date +%s) - start)) s"
+    [ $rc -eq 0 ] || broken+=("$b")
+done
+record "benchmarks${broken[*]:+ (could not run: ${broken[*]})}" ${#broken[@]}
 
 echo
 for f in "${failures[@]}"; do echo "failed: $f"; done

@@ -12,6 +12,7 @@ namespace lumo {
 
 namespace {
 
+// The setup program finds the running saver's windows by this name to close them: keep it.
 constexpr wchar_t kFormClass[] = L"LumoForm";
 int g_loadedForms = 0;
 

@@ -4,6 +4,7 @@
 #include "owner_only_security.h"
 #include "replace_file.h"
 #include "surface.h"
+#include "wide_text.h"
 
 namespace lumo {
 
@@ -28,6 +29,27 @@ bool SavePicture(const Surface& surface, const std::string& path) {
     return static_cast<bool>(ReplaceFileWith(
         path, {std::span<const std::uint8_t>(headers), std::span<const std::uint8_t>(rows)},
         ownerOnly.Attributes()));
+}
+
+void RemoveSnapshot(const std::string& path) {
+    const std::wstring photo = FromCp932(path);
+    for (const std::wstring& file : {photo, TemporaryPathFor(photo)}) {
+        const DWORD attributes = ::GetFileAttributesW(file.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            continue;
+        }
+        // Made read-only by someone: still a photo of a desktop, and ours to take away.
+        if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+            ::SetFileAttributesW(file.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
+        }
+        ::DeleteFileW(file.c_str());
+    }
+}
+
+win::KernelHandle ShutOutSnapshot(const std::string& path) {
+    // Read access, because only a handle that may read takes part in sharing; sharing nothing.
+    return win::KernelHandle(::CreateFileW(FromCp932(path).c_str(), GENERIC_READ, 0, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 } // namespace lumo

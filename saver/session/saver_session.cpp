@@ -23,9 +23,20 @@ MusicFileKind MusicFileKindOf(std::wstring_view bgmFile) {
 
 void SaverSession::Form_Load() {
     SkipOnError([&] { host_.SizeToScreen(); });
-    SkipOnError([&] { host_.CaptureDesktop(); });
+    // A session ended by force (its process killed) left its photo behind. Gone before the new
+    // one is taken, so that a capture or a save that fails leaves no photo at all: the renderer
+    // then shows plain stars, never an earlier desktop.
+    SkipOnError([&] { host_.DeleteSnapshot(SnapshotPath); });
+    bool captured = false;
+    SkipOnError([&] { captured = host_.CaptureDesktop(); });
     // The renderer reads this file once at its start, so it must be whole before it runs.
-    SkipOnError([&] { host_.SaveSnapshot(SnapshotPath); });
+    bool saved = false;
+    if (captured) {
+        SkipOnError([&] { saved = host_.SaveSnapshot(SnapshotPath); });
+    }
+    if (!saved) {
+        SkipOnError([&] { host_.ShutOutSnapshot(SnapshotPath); });
+    }
     SkipOnError([&] { host_.StartRenderer(start_.rendererPath); });
 
     switch (start_.settings.BgmKind) {

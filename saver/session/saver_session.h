@@ -36,10 +36,16 @@ class SessionHost {
   public:
     virtual ~SessionHost() = default;
     virtual void SizeToScreen() = 0;
-    // Copies the desktop into the capture surface: desktop DC, BitBlt, refresh, release.
-    virtual void CaptureDesktop() = 0;
-    virtual void SaveSnapshot(const char* path) = 0;
+    // Copies the desktop into the capture surface: desktop DC, BitBlt, refresh, release. True
+    // when the surface holds the desktop.
+    virtual bool CaptureDesktop() = 0;
+    // True when the photo is in place whole.
+    virtual bool SaveSnapshot(const char* path) = 0;
+    // Removes the photo and the temporary file its save writes beside it.
     virtual void DeleteSnapshot(const char* path) = 0;
+    // Keeps a photo that could be neither removed nor replaced from every other program (the
+    // renderer included) until DeleteSnapshot.
+    virtual void ShutOutSnapshot(const char* path) = 0;
     virtual void StartRenderer(const std::wstring& path) = 0;
     virtual bool TimerEnabled(SessionTimer timer) = 0;
     virtual void SetTimerEnabled(SessionTimer timer, bool enabled) = 0;

@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "bench_marks.h"
+#include "capture_size.h"
 #include "program_names.h"
 #include "program_services.h"
 #include "save_picture.h"
@@ -43,6 +44,8 @@ class PhysicalPixelsScope {
             }
         }
     }
+    // Whether what is read now is in the monitors' own pixels.
+    bool Active() const { return previous_ != nullptr; }
     PhysicalPixelsScope(const PhysicalPixelsScope&) = delete;
     PhysicalPixelsScope& operator=(const PhysicalPixelsScope&) = delete;
     ~PhysicalPixelsScope() {
@@ -105,25 +108,60 @@ bool Lumovane_S::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, L
     return false;
 }
 
-void Lumovane_S::CaptureDesktop() {
+namespace {
+
+// The primary monitor's rectangle, when read in its own pixels.
+std::optional<PixelSize> PrimaryMonitorPixels(const PhysicalPixelsScope& physical) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    const HMONITOR primary = ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    if (!physical.Active() || primary == nullptr || !::GetMonitorInfoW(primary, &info)) {
+        return std::nullopt;
+    }
+    return PixelSize{info.rcMonitor.right - info.rcMonitor.left,
+                     info.rcMonitor.bottom - info.rcMonitor.top};
+}
+
+} // namespace
+
+bool Lumovane_S::CaptureDesktop() {
     const PhysicalPixelsScope physical;
+    Surface& picture = Display.Picture();
+    // Display took its size from its client area, which its window reads in its own (system)
+    // awareness: not the monitor's pixels when the two DPIs differ.
+    const PixelSize size = CaptureSizeFor(PrimaryMonitorPixels(physical),
+                                          {picture.WidthPixels(), picture.HeightPixels()});
+    if (size.width <= 0 || size.height <= 0) {
+        return false;
+    }
+    picture.Resize(size.width, size.height);
     const HWND desktopWindow = ::GetDesktopWindow();
     win::WindowDc desktopDc(desktopWindow);
-    Surface& picture = Display.Picture();
-    ::BitBlt(picture.Dc(), 0, 0, picture.WidthPixels(), picture.HeightPixels(), desktopDc.Get(), 0,
-             0, SRCCOPY);
+    if (desktopDc.Get() == nullptr) {
+        return false;
+    }
+    const BOOL copied =
+        ::BitBlt(picture.Dc(), 0, 0, size.width, size.height, desktopDc.Get(), 0, 0, SRCCOPY);
     picture.Refresh();
     desktopDc.Release();
     bench::Mark(bench::SaverMark::Captured);
+    return copied != FALSE;
 }
 
-void Lumovane_S::SaveSnapshot(const char* path) {
-    SavePicture(Display.Picture(), path);
+bool Lumovane_S::SaveSnapshot(const char* path) {
+    const bool saved = SavePicture(Display.Picture(), path);
     bench::Mark(bench::SaverMark::SnapshotWritten);
+    return saved;
 }
 
 void Lumovane_S::DeleteSnapshot(const char* path) {
-    ::DeleteFileW(FromCp932(path).c_str());
+    shutOut_.Reset();
+    RemoveSnapshot(path);
+}
+
+void Lumovane_S::ShutOutSnapshot(const char* path) {
+    // Not taken away, not replaced: an earlier desktop the renderer must not show.
+    shutOut_ = lumo::ShutOutSnapshot(path);
 }
 
 void Lumovane_S::StartRenderer(const std::wstring& path) {

@@ -7,6 +7,7 @@
 #include "picture_box.h"
 #include "saver_session.h"
 #include "timer.h"
+#include "win32_handles.h"
 
 namespace lumo {
 
@@ -21,9 +22,10 @@ class Lumovane_S final : public Form, private SessionHost {
 
     // SessionHost
     void SizeToScreen() override;
-    void CaptureDesktop() override;
-    void SaveSnapshot(const char* path) override;
+    bool CaptureDesktop() override;
+    bool SaveSnapshot(const char* path) override;
     void DeleteSnapshot(const char* path) override;
+    void ShutOutSnapshot(const char* path) override;
     void StartRenderer(const std::wstring& path) override;
     bool TimerEnabled(SessionTimer timer) override;
     void SetTimerEnabled(SessionTimer timer, bool enabled) override;
@@ -32,9 +34,10 @@ class Lumovane_S final : public Form, private SessionHost {
     Timer& TimerOf(SessionTimer timer);
 
     PictureBox Display;
-    Timer Timer1; // MP3 repeat
-    Timer Timer2; // CD watch
-    Timer Timer3; // renderer watch
+    Timer Timer1;               // MP3 repeat
+    Timer Timer2;               // CD watch
+    Timer Timer3;               // renderer watch
+    win::KernelHandle shutOut_; // an old photo that no one may read during this session
     SaverSession session_;
 };
 

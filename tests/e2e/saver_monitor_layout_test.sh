@@ -56,10 +56,18 @@ import -window root "$WORK/before.png"
 at_least "$(mean_of "$(crop "$WORK/before.png" 200x150+100+100)" green)" 0.99 ||
     fail "the always-on-top window does not show before the start"
 
+# The photo, seen beside a stand-in that leaves it on disk (the renderer removes it once read).
+install_saver --stand-in-renderer
 start_saver /s
-probe wait-window Lumovane_VC 20000 >/dev/null || fail "no renderer window within 20 s"
+probe wait-window Lumovane_VC 20000 >/dev/null || fail "no (stand-in) renderer window within 20 s"
 [ "$(od -An -td4 -j18 -N4 "$SNAPSHOT" | tr -d ' ')" = 1024 ] ||
     fail "the snapshot is not the primary screen's width 1024"
+press_escape
+wait_saver_exit 30 || fail "the saver was still running 3 s after the stand-in ended"
+
+install_saver
+start_saver /s
+probe wait-window Lumovane_VC 20000 >/dev/null || fail "no renderer window within 20 s"
 sleep 1.5
 import -window root "$WORK/during1.png"
 sleep 0.5

@@ -5,12 +5,15 @@
 # (gone while the stars run), and the saver removes it at every end it sees: a renderer killed
 # before it read the photo, a log-off of the running session. Esc ends the renderer and then the
 # saver, which shows the cursor again; nothing is left. The renderer shows stars that carry the
-# photograph, on a Japanese system and on an English one alike. Where the photo must still be on
-# disk during the session, a stand-in that never reads it takes the renderer's place.
+# photograph, on a Japanese system and on an English one alike. A photo left behind by a session
+# killed outright, in a folder that now takes no writes (so it can be neither removed nor
+# replaced), is never shown: the stars are plain. Where the photo must still be on disk during the
+# session, a stand-in that never reads it takes the renderer's place.
 # bench-size: 1024x768
 # code-pages: 932 1252
 set -euo pipefail
 source "$(dirname "$0")/saver_lib.sh"
+trap 'chattr -i "$(dirname "$SNAPSHOT")" 2>/dev/null || true; cleanup_saver' EXIT
 
 install_saver --stand-in-renderer
 start_desktop
@@ -54,10 +57,14 @@ probe wait-window Lumovane_VC 20000 >/dev/null || fail "no renderer window withi
 
 # What the user sees: stars that carry the photograph, on black. The photograph alone has no
 # black, flat stars only a few dozen colours.
-sleep 2
-import -window root "$WORK/stars.png"
-colours=$(convert "$WORK/stars.png" -format '%k' info:)
-black=$(convert "$WORK/stars.png" -fill white +opaque black -format '%[fx:1-mean]' info:)
+# The screen two seconds into the star field: "colours black-share".
+star_field() { # name
+    sleep 2
+    import -window root "$WORK/$1.png"
+    convert "$WORK/$1.png" -format '%k ' info:
+    convert "$WORK/$1.png" -fill white +opaque black -format '%[fx:1-mean]\n' info:
+}
+read -r colours black < <(star_field stars)
 [ "$colours" -ge 5000 ] && at_least "$black" 0.01 && at_least 0.95 "$black" ||
     fail "no textured star field: $colours colours, black share $black"
 echo "textured stars: $colours colours, black share $black"
@@ -92,8 +99,27 @@ install_saver --stand-in-renderer
 start_saver /s
 probe wait-window Lumovane_VC 20000 >/dev/null || fail "log-off: no (stand-in) renderer window"
 [ -f "$SNAPSHOT" ] || fail "log-off: no photo before the log-off"
-wine wineboot --end-session >/dev/null 2>&1 || true
+# Under load Wine's wineboot now and then never returns once the programs have ended: bounded,
+# so that the checks below judge what the saver did.
+timeout 60 wine wineboot --end-session >/dev/null 2>&1 || true
 wait_saver_exit 100 || fail "the saver was still running 10 s after the log-off"
 [ ! -e "$SNAPSHOT" ] || fail "the photo was left after the log-off"
 echo "log-off: the saver ended (exit code $saver_rc) and removed the photo"
 for pid in $(renderer_process); do kill "$pid"; done
+
+# An earlier desktop left in a folder that takes no writes: the session can neither remove nor
+# replace it, and the renderer shows plain tinted stars rather than that picture.
+install_saver
+mkdir -p "$(dirname "$SNAPSHOT")"
+convert -size "$SCREEN" -seed 7 plasma:fractal -type TrueColor BMP3:"$SNAPSHOT"
+chattr +i "$(dirname "$SNAPSHOT")" || fail "chattr +i failed"
+start_saver /s
+probe wait-window Lumovane_VC 20000 >/dev/null || fail "old photo: no renderer window within 20 s"
+read -r colours black < <(star_field old-photo)
+[ "$colours" -le 200 ] && at_least "$black" 0.05 && at_least 0.95 "$black" ||
+    fail "old photo: not plain stars ($colours colours, black share $black)"
+press_escape
+wait_saver_exit 30 || fail "old photo: the saver was still running 3 s after Esc"
+chattr -i "$(dirname "$SNAPSHOT")"
+echo "an old photo that could not go: plain stars ($colours colours), never that picture"
+rm -f "$SNAPSHOT"

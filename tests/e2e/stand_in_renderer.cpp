@@ -1,7 +1,8 @@
 // stand_in_renderer: takes the renderer's place beside the saver in end-to-end tests that must
 // see the desktop photo while a session runs, which the real renderer removes as soon as it has
-// read it. It shows a small window titled as the renderer's, so the saver's watch finds it, never
-// opens the photo, and ends on Esc as the renderer does. Installed as ルモヴェイン.dll.
+// read it. It shows a small window of the renderer's class and title, so the saver's watch and the
+// setup program find it, never opens the photo, and ends on Esc as the renderer does. Installed
+// as ルモヴェイン.dll.
 
 #include <windows.h>
 
@@ -26,7 +27,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     windowClass.lpfnWndProc = Procedure;
     windowClass.hInstance = instance;
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.lpszClassName = L"LumoStandInRenderer";
+    windowClass.lpszClassName = L"Lumovane_VC";
     RegisterClassW(&windowClass);
     const HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Lumovane_VC", WS_POPUP, 0,
                                         0, 160, 120, nullptr, nullptr, instance, nullptr);

@@ -38,8 +38,19 @@ class FakeSessionHost final : public SessionHost {
     SaverSession* session = nullptr; // Unload raises QueryUnload, as the form does
 
     void SizeToScreen() override { log_.push_back("SizeToScreen"); }
-    void CaptureDesktop() override { log_.push_back("CaptureDesktop"); }
-    void SaveSnapshot(const char* path) override { log_.push_back(std::string("Save ") + path); }
+    bool captureFails = false;
+    bool saveFails = false;
+    bool CaptureDesktop() override {
+        log_.push_back("CaptureDesktop");
+        return !captureFails;
+    }
+    bool SaveSnapshot(const char* path) override {
+        log_.push_back(std::string("Save ") + path);
+        return !saveFails;
+    }
+    void ShutOutSnapshot(const char* path) override {
+        log_.push_back(std::string("ShutOut ") + path);
+    }
     bool deleteFails = false;
     void DeleteSnapshot(const char* path) override {
         log_.push_back(std::string("Delete ") + path);
@@ -149,13 +160,14 @@ struct SessionRig {
 const std::string kStartRenderer = std::string("Start C:\\Saver\\") + kRendererFileName;
 const std::string kFindRenderer = "FindWindow Lumovane_VC";
 
+const std::string kDeleteSnapshot = "Delete C:\\v_olka\\Lumovane.bmp";
+
 Log LoadSteps(std::initializer_list<std::string> music) {
-    Log steps{"SizeToScreen", "CaptureDesktop", "Save C:\\v_olka\\Lumovane.bmp", kStartRenderer};
+    Log steps{"SizeToScreen", kDeleteSnapshot, "CaptureDesktop", "Save C:\\v_olka\\Lumovane.bmp",
+              kStartRenderer};
     steps.insert(steps.end(), music);
     return steps;
 }
-
-const std::string kDeleteSnapshot = "Delete C:\\v_olka\\Lumovane.bmp";
 
 Log EndSteps(std::initializer_list<std::string> middle) {
     Log steps{kFindRenderer, "Timer3 off", "Unload", kDeleteSnapshot};
@@ -198,6 +210,22 @@ TEST(SaverSession, TheSnapshotGoesFirstAtEveryEndWhateverBecameOfTheRenderer) {
     EXPECT_THROW(running.session.Form_QueryUnload(), ProgramEnded);
     EXPECT_EQ(running.log,
               (Log{kDeleteSnapshot, "Timer2 off", "CdStop", "ShowCursor -1", "EndProgram"}));
+}
+
+// A photo left by a session killed outright must never reach the renderer: it goes before the
+// capture, and whatever a failed capture or save could not take away is shut out.
+TEST(SaverSession, NoEarlierPhotoOutlivesAFailedCaptureOrSave) {
+    SessionRig noCapture;
+    noCapture.host.captureFails = true;
+    EXPECT_EQ(noCapture.LoadLog(), (Log{"SizeToScreen", kDeleteSnapshot, "CaptureDesktop",
+                                        "ShutOut C:\\v_olka\\Lumovane.bmp", kStartRenderer}));
+
+    SessionRig noSave;
+    noSave.host.saveFails = true;
+    noSave.host.deleteFails = true;
+    EXPECT_EQ(noSave.LoadLog(), (Log{"SizeToScreen", kDeleteSnapshot, "CaptureDesktop",
+                                     "Save C:\\v_olka\\Lumovane.bmp",
+                                     "ShutOut C:\\v_olka\\Lumovane.bmp", kStartRenderer}));
 }
 
 TEST(SaverSession, ASnapshotThatCannotBeDeletedStillLetsTheEndRun) {
@@ -292,9 +320,10 @@ TEST(SaverSession, AFailingLoadStepIsSkippedAndTheNextOneRuns) {
       public:
         explicit ThrowingHost(Log& log) : log_(log) {}
         void SizeToScreen() override { throw std::runtime_error("size"); }
-        void CaptureDesktop() override { throw std::runtime_error("capture"); }
-        void SaveSnapshot(const char*) override { throw std::runtime_error("save"); }
-        void DeleteSnapshot(const char*) override {}
+        bool CaptureDesktop() override { throw std::runtime_error("capture"); }
+        bool SaveSnapshot(const char*) override { throw std::runtime_error("save"); }
+        void DeleteSnapshot(const char*) override { throw std::runtime_error("delete"); }
+        void ShutOutSnapshot(const char*) override { throw std::runtime_error("shut out"); }
         void StartRenderer(const std::wstring& path) override {
             log_.push_back("Start " + ToCp932(path).value());
         }

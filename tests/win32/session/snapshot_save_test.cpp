@@ -198,6 +198,25 @@ TEST(SnapshotSaveFailure, AnEmptySurfaceWritesNothingAndKeepsTheOldFile) {
     EXPECT_EQ(ReadWhole(path), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
 }
 
+// What a session finds of an earlier one: a photo made read-only and the temporary of a save cut
+// short both go; a folder that takes the photo's name is someone else's and stays.
+TEST(SnapshotLeftovers, GoReadOnlyOrNotButAFolderOfTheirNameStays) {
+    const std::string folder = test::ScratchFolder("leftover");
+    const std::string path = folder + "\\snap.bmp";
+    const std::vector<std::uint8_t> old{'o', 'l', 'd'};
+    ASSERT_TRUE(ReplaceFileWith(path, {std::span<const std::uint8_t>(old)}));
+    ASSERT_TRUE(ReplaceFileWith(TemporaryPathFor(path), {std::span<const std::uint8_t>(old)}));
+    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    RemoveSnapshot(path);
+    EXPECT_FALSE(Exists(path));
+    EXPECT_FALSE(Exists(TemporaryPathFor(path)));
+
+    ASSERT_TRUE(::CreateDirectoryA(path.c_str(), nullptr));
+    RemoveSnapshot(path);
+    EXPECT_TRUE(Exists(path));
+    ::RemoveDirectoryA(path.c_str());
+}
+
 TEST(AtomicReplace, ReplacesTheOldFileWhole) {
     const std::string path = test::ScratchFolder("replace") + "\\file.bin";
     const std::vector<std::uint8_t> first(100000, 0x11);

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <thread>
 
 namespace lumo {
 namespace {
@@ -218,6 +219,33 @@ TEST_F(SettingsFileTest, ASaveSaysWhyItFailedAndADeepFolderSaves) {
         RemoveDirectoryW((L"\\\\?\\" + deep).c_str());
         deep.resize(deep.rfind(L'\\'));
     }
+}
+
+// A virus scanner or the indexer opens a file for a moment, sharing it for reading only: the
+// save waits until it lets go instead of failing.
+TEST_F(SettingsFileTest, ASaveWaitsOutAMomentaryHoldOnTheFile) {
+    WriteSettings(" 1", " 3", "");
+    const HANDLE held =
+        CreateFileW(W(iniPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const std::wstring temporary = W(iniPath + ".tmp");
+    std::thread scanner([&] {
+        // Let go only once the new file is written and its first replace has met the hold.
+        for (int waited = 0;
+             waited < 5000 && GetFileAttributesW(temporary.c_str()) == INVALID_FILE_ATTRIBUTES;
+             ++waited) {
+            Sleep(1);
+        }
+        Sleep(200);
+        CloseHandle(held);
+    });
+    const IniValue kind{kKeyBgmKind, L"2"};
+    const SaveOutcome outcome =
+        WriteIni(kIniSection, std::span<const IniValue>(&kind, 1), W(iniPath));
+    scanner.join();
+    EXPECT_EQ(outcome, SaveOutcome::Saved);
+    EXPECT_EQ(ReadIni(kIniSection, kKeyBgmKind, W(iniPath)), L"2");
 }
 
 TEST(FileExists, FilesFoldersAndTrailingBackslashes) {
