@@ -107,7 +107,7 @@ void Lumovane_P::DescribeForScreenReaders() {
     lbl_Fname[0].SetAccessibleName(FromCp932(kAccessibleFileName));
     lbl_URL.SetAccessibleRole(ROLE_SYSTEM_LINK);
     lbl_URL.SetAccessibleState(STATE_SYSTEM_LINKED);
-    lbl_URL.SetAccessibleAction(FromCp932(kActionOpen), [this] { steps_.lbl_URL_Click(); });
+    lbl_URL.SetAccessibleAction(FromCp932(kActionOpen)); // as a click on it
 }
 
 void Lumovane_P::ChooseKind(int kind) {

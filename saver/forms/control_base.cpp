@@ -85,10 +85,14 @@ void ControlBase::SetAccessibleAction(std::wstring name, std::function<void()> a
 }
 
 bool ControlBase::DoDefaultAction() {
-    if (!accessible_.action || !Enabled()) {
+    if (accessible_.actionName.empty() || !Enabled()) {
         return false;
     }
-    accessible_.action();
+    if (accessible_.action) {
+        accessible_.action();
+    } else {
+        Click();
+    }
     return true;
 }
 

@@ -71,7 +71,8 @@ class ControlBase {
     // States the kind cannot know (checked, read-only, linked). Quiet: the form tells screen
     // readers with NotifyAccessible when a change means something to them.
     void SetAccessibleState(long state);
-    void SetAccessibleAction(std::wstring name, std::function<void()> action);
+    // Names the default action and what it does; without an action, it raises Click.
+    void SetAccessibleAction(std::wstring name, std::function<void()> action = {});
     // The default action, run for a screen reader: false when there is none or the control is
     // disabled.
     virtual bool DoDefaultAction();
