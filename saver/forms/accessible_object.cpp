@@ -14,11 +14,6 @@ namespace lumo {
 
 namespace {
 
-// Spelled here: with the runtime linked statically, the import library's IID_IAccessible is a
-// data import that reads as garbage.
-constexpr IID kIidAccessible = {
-    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
-
 // A question refused, with the answer to give.
 struct Refusal {
     HRESULT result;
@@ -136,79 +131,10 @@ HRESULT AnswerNothing(VARIANT* out) {
     return S_FALSE;
 }
 
-void StartComOnThisThread() {
-    // Once per thread, for the thread's life: the marshalling that carries the object to another
-    // process and the calls that come back from it need the thread's apartment.
-    static thread_local bool started = false;
-    if (!started) {
-        const HRESULT result = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        started = SUCCEEDED(result) || result == RPC_E_CHANGED_MODE;
-    }
-}
-
-constexpr wchar_t kPartBaseProc[] = L"LumoAccessiblePartProc";
-
-LRESULT CALLBACK PartProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto base = reinterpret_cast<WNDPROC>(::GetPropW(hwnd, kPartBaseProc));
-    if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
-        if (const LRESULT answer = ::SendMessageW(::GetParent(hwnd), message, wParam, lParam)) {
-            return answer;
-        }
-    }
-    if (message == WM_NCDESTROY && base != nullptr) {
-        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
-        ::RemovePropW(hwnd, kPartBaseProc);
-    }
-    return base != nullptr ? ::CallWindowProcW(base, hwnd, message, wParam, lParam)
-                           : ::DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-} // namespace
-
-void AnswerAsParent(HWND part) {
-    if (part == nullptr || ::GetPropW(part, kPartBaseProc) != nullptr) {
-        return;
-    }
-    const LONG_PTR base = ::GetWindowLongPtrW(part, GWLP_WNDPROC);
-    if (::SetPropW(part, kPartBaseProc, reinterpret_cast<HANDLE>(base))) {
-        ::SetWindowLongPtrW(part, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PartProc));
-    }
-}
-
-std::vector<ControlBase*> AccessibleChildrenOf(const Container& container) {
-    std::vector<ControlBase*> shown;
-    for (ControlBase* child : container.Children()) {
-        const bool show = child->Windowed() != nullptr ? WindowOf(*child) != nullptr
-                                                       : child->Accessible().role != 0;
-        if (show) {
-            shown.push_back(child);
-        }
-    }
-    return shown;
-}
-
-void NotifyAccessibleEvent(ControlBase& control, DWORD event) {
-    if (control.Windowed() != nullptr) {
-        if (const HWND hwnd = WindowOf(control)) {
-            ::NotifyWinEvent(event, hwnd, OBJID_CLIENT, CHILDID_SELF);
-        }
-        return;
-    }
-    auto* container = dynamic_cast<Control*>(&control.Parent());
-    if (container == nullptr || container->Hwnd() == nullptr) {
-        return; // no object of ours stands for it
-    }
-    const std::vector<ControlBase*> children = AccessibleChildrenOf(control.Parent());
-    const auto at = std::find(children.begin(), children.end(), &control);
-    if (at != children.end()) {
-        ::NotifyWinEvent(event, container->Hwnd(), OBJID_CLIENT,
-                         static_cast<LONG>(at - children.begin() + 1));
-    }
-}
-
-class AccessibleAnchor::Object final : public IAccessible {
+// The object of one windowed control; it holds the control until it is cut off.
+class AccessibleObject final : public IAccessible {
   public:
-    explicit Object(Control& control) : control_(&control) {}
+    explicit AccessibleObject(Control& control) : control_(&control) {}
     void Cut() { control_ = nullptr; }
 
     // IUnknown
@@ -477,7 +403,8 @@ class AccessibleAnchor::Object final : public IAccessible {
                 return E_FAIL; // disabled: nothing happens, as for a click
             }
             const HWND target = WindowOf(control) != nullptr ? WindowOf(control) : Self().Hwnd();
-            return ::PostMessageW(target, ActionMessage(), reinterpret_cast<WPARAM>(&control), 0)
+            return ::PostMessageW(target, AccessibleActionMessage(),
+                                  reinterpret_cast<WPARAM>(&control), 0)
                        ? S_OK
                        : E_FAIL;
         });
@@ -486,7 +413,7 @@ class AccessibleAnchor::Object final : public IAccessible {
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) noexcept override { return E_NOTIMPL; }
 
   private:
-    ~Object() = default;
+    ~AccessibleObject() = default;
 
     Control& Self() const {
         if (control_ == nullptr || control_->Hwnd() == nullptr || !::IsWindow(control_->Hwnd())) {
@@ -527,43 +454,33 @@ class AccessibleAnchor::Object final : public IAccessible {
     LONG references_ = 1;
 };
 
-LRESULT AccessibleAnchor::Answer(Control& control, WPARAM wParam) {
-    StartComOnThisThread();
-    if (object_ == nullptr) {
-        object_ = new Object(control);
-    }
-    const LRESULT answer = ::LresultFromObject(kIidAccessible, wParam, object_);
-    return answer > 0 ? answer : 0; // a failure leaves the window to the system's own object
-}
+} // namespace
 
-void AccessibleAnchor::Cut() {
-    if (object_ != nullptr) {
-        object_->Cut();
-        object_->Release();
-        object_ = nullptr;
-    }
-}
-
-UINT AccessibleAnchor::ActionMessage() {
-    static const UINT message = ::RegisterWindowMessageW(L"LumoAccessibleDefaultAction");
-    return message;
-}
-
-void AccessibleAnchor::RunAction(Control& control, WPARAM wParam) {
-    // Only compared until it is found among the controls: anyone may post the message.
-    const auto* named = reinterpret_cast<const ControlBase*>(wParam);
-    if (named == static_cast<ControlBase*>(&control)) {
-        control.DoDefaultAction();
-        return;
-    }
-    if (const Container* container = AsContainer(control)) {
-        for (ControlBase* child : AccessibleChildrenOf(*container)) {
-            if (child == named && child->Windowed() == nullptr) {
-                child->DoDefaultAction();
-                return;
-            }
+std::vector<ControlBase*> AccessibleChildrenOf(const Container& container) {
+    std::vector<ControlBase*> shown;
+    for (ControlBase* child : container.Children()) {
+        const bool show = child->Windowed() != nullptr ? WindowOf(*child) != nullptr
+                                                       : child->Accessible().role != 0;
+        if (show) {
+            shown.push_back(child);
         }
     }
+    return shown;
+}
+
+IAccessible* MakeAccessibleObject(Control& control) {
+    return new AccessibleObject(control);
+}
+
+void CutAccessibleObject(IAccessible* object) {
+    if (object != nullptr) {
+        static_cast<AccessibleObject*>(object)->Cut();
+    }
+}
+
+UINT AccessibleActionMessage() {
+    static const UINT message = ::RegisterWindowMessageW(L"LumoAccessibleDefaultAction");
+    return message;
 }
 
 } // namespace lumo

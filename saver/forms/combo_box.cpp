@@ -1,6 +1,6 @@
 #include "combo_box.h"
 
-#include "accessible_object.h"
+#include "accessible_anchor.h"
 #include "label.h"
 #include "screen_dpi.h"
 #include "twips.h"

@@ -1,5 +1,6 @@
 #include "control.h"
 
+#include "accessible_object.h"
 #include "mouse_event.h"
 
 #include <oleacc.h>
@@ -12,7 +13,6 @@ Control::Control(Container& parent, const ControlDesign& design) : ControlBase(p
 
 Control::~Control() {
     DestroyNative();
-    accessible_.Cut();
 }
 
 AccessibleFacts Control::KindAccessible() const {
@@ -27,7 +27,7 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (const LRESULT answer = accessible_.Answer(*this, wParam)) {
             return answer;
         }
-    } else if (message == AccessibleAnchor::ActionMessage()) {
+    } else if (message == AccessibleActionMessage()) {
         AccessibleAnchor::RunAction(*this, wParam);
         return 0;
     }

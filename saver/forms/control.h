@@ -3,7 +3,7 @@
 // a member; it gets its window when the form loads and loses it when the form's window goes.
 // Geometry is in twips, relative to the container's inner area.
 
-#include "accessible_object.h"
+#include "accessible_anchor.h"
 #include "container.h"
 #include "control_base.h"
 #include "native_window.h"

@@ -1,6 +1,6 @@
 #include "control_base.h"
 
-#include "accessible_object.h"
+#include "accessible_anchor.h"
 #include "container.h"
 #include "screen_dpi.h"
 #include "twips.h"

@@ -4,6 +4,7 @@
 # button does, the three kinds as radio buttons with the chosen one checked, the track box and
 # the path named. Default actions work from there: "なし" gets checked, "ｷｬﾝｾﾙ" closes the window
 # and writes nothing, "設定" writes the choice.
+# code-pages: 932 1252
 set -euo pipefail
 source "$(dirname "$0")/saver_lib.sh"
 source "$(dirname "$0")/dialog_lib.sh"
