@@ -59,7 +59,11 @@ bool Command::ButtonEnabled() {
 }
 
 void Command::SetButtonEnabled(bool enabled) {
+    const bool was = state_.IsEnabled();
     properties_.SetEnabled(enabled);
+    if (state_.IsEnabled() != was) {
+        NotifyAccessible(EVENT_OBJECT_STATECHANGE); // its window stays enabled and says nothing
+    }
 }
 
 std::wstring Command::Caption() const {

@@ -49,6 +49,9 @@ class Command : public UserControl, private CommandView {
     bool GradientInverted() const { return state_.GradientInverted(); }
     std::uint8_t FirstRun() const { return properties_.FirstRun(); }
 
+    // A screen reader's press: Click, as a click raises it (command_accessible.cpp).
+    bool DoDefaultAction() override;
+
   protected:
     void UserControl_ReadProperties(const PropertyBag& record) override;
     void UserControl_WriteProperties(PropertyBag& record) override;
@@ -58,6 +61,9 @@ class Command : public UserControl, private CommandView {
     void UserControl_MouseMove(const MouseEvent& event) override;
     void UserControl_GotFocus() override;
     void UserControl_LostFocus() override;
+
+    // What a screen reader is told (command_accessible.cpp).
+    AccessibleFacts KindAccessible() const override;
 
   private:
     // CommandView

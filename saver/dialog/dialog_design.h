@@ -26,6 +26,14 @@ inline constexpr char kCaptionGroup[] = "BGM";
 inline constexpr char kCaptionSave[] = "\x90\xDD\x92\xE8";       // 設定
 inline constexpr char kCaptionCancel[] = "\xB7\xAC\xDD\xBE\xD9"; // ｷｬﾝｾﾙ
 inline constexpr char kCaptionChoose[] = "...";
+// What screen readers are told where no caption says it: the file button's name, the path's
+// name, and the default actions of the kinds and of the link.
+inline constexpr char kAccessibleFileButton[] = "\x89\xB9\x8A\x79\x83\x74\x83\x40\x83\x43\x83\x8B"
+                                                "\x82\xF0\x91\x49\x82\xD4"; // 音楽ファイルを選ぶ
+inline constexpr char kAccessibleFileName[] =
+    "\x89\xB9\x8A\x79\x83\x74\x83\x40\x83\x43\x83\x8B";     // 音楽ファイル
+inline constexpr char kActionChoose[] = "\x91\x49\x82\xD4"; // 選ぶ
+inline constexpr char kActionOpen[] = "\x8A\x4A\x82\xAD";   // 開く
 // ルモヴェイン (ScreenSaver)  Ver 1.00
 inline constexpr char kCaptionCredit[] =
     "\x83\x8B\x83\x82\x83\x94\x83\x46\x83\x43\x83\x93 (ScreenSaver)  Ver 1.00";

@@ -12,6 +12,7 @@
 #include "wide_text.h"
 #include "zoom_animation.h"
 
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <functional>
@@ -57,7 +58,7 @@ void InitializeButtonsIn(const Container& container) {
 Lumovane_P::Lumovane_P(BgmSettings& settings, std::int32_t& apiResult, std::wstring programFolder)
     : Form(DialogWindowDesign()), Panel(Pic_C.Add(*this, PanelDesign())),
       BGM_Repeat(Panel, RepeatBoxDesign()), lbl_URL(*this, UrlDesign(HandPointer())),
-      Cmd_Set(*this, SaveButtonDesign()), Cmd_Can(*this, CancelButtonDesign()),
+      Cmd_Set(*this, SaveButtonDesign()), Cmd_Can(*this, CancelButtonDesign()), settings_(settings),
       programFolder_(std::move(programFolder)),
       steps_(static_cast<DialogHost&>(*this), settings, apiResult) {
     // The music group, row by row as it stands in the panel.
@@ -80,13 +81,46 @@ Lumovane_P::Lumovane_P(BgmSettings& settings, std::int32_t& apiResult, std::wstr
 
     // A press of any mouse button chooses the kind; it does not wait for the release.
     Img_BGM.Handle(&GraphicControl::OnMouseDown,
-                   [this](int kind, const MouseEvent&) { steps_.SelectBgmKind(kind); });
-    lbl_BGM.Handle(&Label::OnMouseDown,
-                   [this](int kind, const MouseEvent&) { steps_.SelectBgmKind(kind); });
+                   [this](int kind, const MouseEvent&) { ChooseKind(kind); });
+    lbl_BGM.Handle(&Label::OnMouseDown, [this](int kind, const MouseEvent&) { ChooseKind(kind); });
     Cmd_File.Handle(&Command::OnClick, [this](int index) { steps_.Cmd_File_Click(index); });
     Cmd_Set.OnClick = [this] { steps_.Cmd_Set_Click(); };
     Cmd_Can.OnClick = [this] { steps_.Cmd_Can_Click(); };
     lbl_URL.OnClick = [this] { steps_.lbl_URL_Click(); };
+    DescribeForScreenReaders();
+}
+
+void Lumovane_P::DescribeForScreenReaders() {
+    Panel.SetAccessibleRole(ROLE_SYSTEM_GROUPING);
+    Panel.SetAccessibleName(lbl[15].Caption());
+    // The marks are the choices (a radio button each), named by the labels beside them; the
+    // labels stay text.
+    for (const int kind : {1, 0, 2}) {
+        Img_BGM[kind].SetAccessibleRole(ROLE_SYSTEM_RADIOBUTTON);
+        Img_BGM[kind].SetAccessibleName(lbl_BGM[kind].Caption());
+        Img_BGM[kind].SetAccessibleAction(FromCp932(kActionChoose),
+                                          [this, kind] { ChooseKind(kind); });
+    }
+    BGM_Repeat.SetAccessibleName(lbl[14].Caption());
+    Cmd_File[0].SetAccessibleName(FromCp932(kAccessibleFileButton));
+    lbl_Fname[0].SetAccessibleRole(ROLE_SYSTEM_TEXT);
+    lbl_Fname[0].SetAccessibleName(FromCp932(kAccessibleFileName));
+    lbl_URL.SetAccessibleRole(ROLE_SYSTEM_LINK);
+    lbl_URL.SetAccessibleState(STATE_SYSTEM_LINKED);
+    lbl_URL.SetAccessibleAction(FromCp932(kActionOpen)); // as a click on it
+}
+
+void Lumovane_P::ChooseKind(int kind) {
+    const int before = settings_.BgmKind;
+    steps_.SelectBgmKind(kind);
+    if (kind == before) {
+        return; // nothing that shows has changed
+    }
+    for (const int changed : {before, kind}) {
+        if (Img_BGM.Contains(changed)) {
+            Img_BGM[changed].NotifyAccessible(EVENT_OBJECT_STATECHANGE);
+        }
+    }
 }
 
 void Lumovane_P::Form_Load() {
@@ -136,6 +170,7 @@ void Lumovane_P::SetFileButtonEnabled(int index, bool enabled) {
 
 void Lumovane_P::SetMarkPicture(int mark, int picture) {
     Img_BGM[mark].SetPicture(Img_Ra[picture].GetPicture());
+    Img_BGM[mark].SetAccessibleState(picture == 1 ? STATE_SYSTEM_CHECKED : 0);
 }
 
 void Lumovane_P::SetRepeatText(const std::string& text) {

@@ -44,6 +44,12 @@ class Lumovane_P final : public Form, private DialogHost {
     void Form_Unload(bool& cancel) override;
     void Form_Resize() override;
 
+    // Gives screen readers what the captions and pictures cannot say themselves.
+    void DescribeForScreenReaders();
+    // A choice of the music kind, by a press on a mark or a label or by a screen reader; a
+    // change of the chosen kind is announced.
+    void ChooseKind(int kind);
+
     // DialogHost
     double ScreenWidth() override;
     double ScreenHeight() override;
@@ -69,6 +75,7 @@ class Lumovane_P final : public Form, private DialogHost {
     std::string UrlCaption() override;
     void OpenDocument(const std::string& file) override;
 
+    BgmSettings& settings_;
     std::wstring programFolder_;
     SettingsDialogSteps steps_;
 };

@@ -1,8 +1,11 @@
 #include "combo_box.h"
 
+#include "accessible_anchor.h"
 #include "label.h"
 #include "screen_dpi.h"
 #include "twips.h"
+
+#include <oleacc.h>
 
 #include <stdexcept>
 
@@ -49,6 +52,11 @@ void ComboBox::Created() {
         ::SendMessageW(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(listIndex_), 0);
     }
     ::SetWindowTextW(Hwnd(), design_.text.c_str());
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    if (::GetComboBoxInfo(Hwnd(), &parts)) {
+        AnswerAsParent(parts.hwndItem);
+    }
 }
 
 void ComboBox::AddItem(const std::wstring& item) {
@@ -119,6 +127,14 @@ void ComboBox::SetFont(const FontDesign& font) {
         font_ = std::move(fresh); // the old one goes only once the box no longer uses it
         FitList();
     }
+}
+
+AccessibleFacts ComboBox::KindAccessible() const {
+    AccessibleFacts facts;
+    facts.role = ROLE_SYSTEM_COMBOBOX;
+    facts.name = GivenAccessibleName().value_or(std::wstring{});
+    facts.value = Text();
+    return facts;
 }
 
 void ComboBox::Notified(WORD code) {

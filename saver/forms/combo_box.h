@@ -51,6 +51,8 @@ class ComboBox : public Control {
     void Created() override;
     void Notified(WORD code) override;
     int WindowHeight(int designHeight) const override;
+    // Its text is its value; its name is the form's to give (from the label beside it).
+    AccessibleFacts KindAccessible() const override;
 
   private:
     // Sizes the window so that the dropped list shows listRows rows of its current font.

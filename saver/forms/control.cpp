@@ -1,6 +1,9 @@
 #include "control.h"
 
+#include "accessible_object.h"
 #include "mouse_event.h"
+
+#include <oleacc.h>
 
 #include <utility>
 
@@ -10,6 +13,25 @@ Control::Control(Container& parent, const ControlDesign& design) : ControlBase(p
 
 Control::~Control() {
     DestroyNative();
+}
+
+AccessibleFacts Control::KindAccessible() const {
+    AccessibleFacts facts = ControlBase::KindAccessible();
+    facts.role = ROLE_SYSTEM_CLIENT;
+    return facts;
+}
+
+LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The object id comes as a 32-bit value, whatever the width of lParam.
+    if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+        if (const LRESULT answer = accessible_.Answer(*this, wParam)) {
+            return answer;
+        }
+    } else if (message == AccessibleActionMessage()) {
+        AccessibleAnchor::RunAction(*this, wParam);
+        return 0;
+    }
+    return NativeWindow::HandleMessage(message, wParam, lParam);
 }
 
 RECT Control::WindowRect() const {

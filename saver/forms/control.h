@@ -3,6 +3,7 @@
 // a member; it gets its window when the form loads and loses it when the form's window goes.
 // Geometry is in twips, relative to the container's inner area.
 
+#include "accessible_anchor.h"
 #include "container.h"
 #include "control_base.h"
 #include "native_window.h"
@@ -45,12 +46,20 @@ class Control : public ControlBase, public NativeWindow {
     // the message was the mouse's and has been handled.
     bool RouteOwnMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // A screen reader's questions (accessible_object.h) come here; the kinds pass on what they
+    // do not handle themselves.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void WindowGone() override { accessible_.Cut(); }
+    // A client area with no role of its own, named as the form named it.
+    AccessibleFacts KindAccessible() const override;
+
   private:
     friend class Container;
     void Create(HWND parentWindow);
     RECT WindowRect() const;
 
     bool leftPressed_ = false;
+    AccessibleAnchor accessible_;
 };
 
 } // namespace lumo

@@ -1,8 +1,11 @@
 #include "control_base.h"
 
+#include "accessible_anchor.h"
 #include "container.h"
 #include "screen_dpi.h"
 #include "twips.h"
+
+#include <utility>
 
 namespace lumo {
 
@@ -38,8 +41,63 @@ void ControlBase::SetVisible(bool visible) {
 }
 
 void ControlBase::SetEnabled(bool enabled) {
+    const bool changed = design_.enabled != enabled;
     design_.enabled = enabled;
     ShowEnabled();
+    if (changed) {
+        NotifyAccessible(EVENT_OBJECT_STATECHANGE);
+    }
+}
+
+AccessibleFacts ControlBase::KindAccessible() const {
+    AccessibleFacts facts;
+    facts.name = accessible_.name.value_or(std::wstring{});
+    return facts;
+}
+
+AccessibleFacts ControlBase::Accessible() const {
+    AccessibleFacts facts = KindAccessible();
+    if (accessible_.role != 0) {
+        facts.role = accessible_.role;
+    }
+    facts.state |= accessible_.state;
+    if (!accessible_.actionName.empty()) {
+        facts.defaultAction = accessible_.actionName;
+    }
+    return facts;
+}
+
+void ControlBase::SetAccessibleName(std::wstring name) {
+    accessible_.name = std::move(name);
+}
+
+void ControlBase::SetAccessibleRole(long role) {
+    accessible_.role = role;
+}
+
+void ControlBase::SetAccessibleState(long state) {
+    accessible_.state = state;
+}
+
+void ControlBase::SetAccessibleAction(std::wstring name, std::function<void()> action) {
+    accessible_.actionName = std::move(name);
+    accessible_.action = std::move(action);
+}
+
+bool ControlBase::DoDefaultAction() {
+    if (accessible_.actionName.empty() || !Enabled()) {
+        return false;
+    }
+    if (accessible_.action) {
+        accessible_.action();
+    } else {
+        Click();
+    }
+    return true;
+}
+
+void ControlBase::NotifyAccessible(DWORD event) {
+    NotifyAccessibleEvent(*this, event);
 }
 
 void ControlBase::MouseDown(const MouseEvent& event) {

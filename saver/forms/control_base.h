@@ -3,11 +3,14 @@
 // visibility and enabled flags, its index in a control array and its mouse events. Whether it
 // has a window of its own is an attribute of the kind (Control has one, GraphicControl not).
 
+#include "accessible_facts.h"
 #include "mouse_event.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace lumo {
 
@@ -59,6 +62,24 @@ class ControlBase {
     virtual Control* Windowed() { return nullptr; }
     virtual GraphicControl* Windowless() { return nullptr; }
 
+    // What a screen reader is told of the control: its kind's answer, with the role, states and
+    // default action the form gave it. A windowless control is shown once it has a role.
+    AccessibleFacts Accessible() const;
+    // The form's own words for the control, as its design gives a caption.
+    void SetAccessibleName(std::wstring name);
+    void SetAccessibleRole(long role);
+    // States the kind cannot know (checked, read-only, linked). Quiet: the form tells screen
+    // readers with NotifyAccessible when a change means something to them.
+    void SetAccessibleState(long state);
+    // Names the default action and what it does; without an action, it raises Click.
+    void SetAccessibleAction(std::wstring name, std::function<void()> action = {});
+    // The default action, run for a screen reader: false when there is none or the control is
+    // disabled.
+    virtual bool DoDefaultAction();
+    // Tells screen readers that the control changed (a WinEvent such as
+    // EVENT_OBJECT_STATECHANGE); a disabled or enabled control tells them itself.
+    void NotifyAccessible(DWORD event);
+
   protected:
     ControlBase(Container& parent, const ControlDesign& design);
 
@@ -74,11 +95,25 @@ class ControlBase {
     virtual void MouseMove(const MouseEvent& event);
     virtual void Click();
 
+    // The kind's answer to a screen reader, which may use the name the form gave; by default
+    // that name and nothing more.
+    virtual AccessibleFacts KindAccessible() const;
+    const std::optional<std::wstring>& GivenAccessibleName() const { return accessible_.name; }
+
   private:
     friend class Container;
 
+    struct AccessibleWords {
+        std::optional<std::wstring> name;
+        long role = 0;
+        long state = 0;
+        std::wstring actionName;
+        std::function<void()> action;
+    };
+
     Container& parent_;
     ControlDesign design_;
+    AccessibleWords accessible_;
 };
 
 } // namespace lumo

@@ -3,6 +3,8 @@
 #include "application.h"
 #include "screen_dpi.h"
 
+#include <oleacc.h>
+
 #include <cmath>
 
 namespace lumo {
@@ -40,6 +42,19 @@ void Label::SetForeColour(COLORREF colour) {
     if (Hwnd() != nullptr) {
         ::InvalidateRect(Hwnd(), nullptr, FALSE);
     }
+}
+
+AccessibleFacts Label::KindAccessible() const {
+    AccessibleFacts facts;
+    facts.role = ROLE_SYSTEM_STATICTEXT;
+    facts.state = STATE_SYSTEM_READONLY;
+    if (const auto& given = GivenAccessibleName()) {
+        facts.name = *given;
+        facts.value = design_.caption;
+    } else {
+        facts.name = design_.caption;
+    }
+    return facts;
 }
 
 void DrawLabelText(HDC dc, const RECT& box, const LabelDesign& design, HFONT font, bool enabled) {

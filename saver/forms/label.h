@@ -41,6 +41,9 @@ class Label : public Control {
     std::wstring InitialText() const override { return design_.caption; }
     void Created() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Static text named by its caption; a label the form named (for what it shows: a path, a
+    // number) gives its caption as the value.
+    AccessibleFacts KindAccessible() const override;
 
   private:
     void Paint(HDC dc);

@@ -6,7 +6,7 @@ set -euo pipefail
 # The bench runs in a Japanese locale; binutils would answer in Japanese.
 export LC_ALL=C
 fail() { echo "FAIL: $*"; exit 1; }
-system_dlls='^(kernel32|user32|gdi32|advapi32|msvcrt|winmm|comdlg32|shell32|msimg32|ole32|oleaut32|opengl32|glu32|ws2_32|api-ms-win-crt-[a-z0-9-]+|comctl32|version)\.dll$'
+system_dlls='^(kernel32|user32|gdi32|advapi32|msvcrt|winmm|comdlg32|shell32|msimg32|ole32|oleaut32|oleacc|opengl32|glu32|ws2_32|api-ms-win-crt-[a-z0-9-]+|comctl32|version)\.dll$'
 
 for name in ルモヴェイン.dll ルモヴェイン.scr; do
     f="$LUMO_DIST/$name"

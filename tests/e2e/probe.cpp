@@ -27,9 +27,16 @@
 //   probe run <program> <arguments>   starts the program with exactly `"program" arguments` as
 //                                     its command line, waits, exits with its exit code
 //   probe long-path <path>            prints the path with every short name made long
+//   probe a11y <title>                asks the window's controls for their accessible objects, as
+//                                     a screen reader does, and prints one line per object and
+//                                     per simple element: "role<TAB>name<TAB>states<TAB>default
+//                                     action<TAB>value" (states as words, comma-separated)
+//   probe a11y-do <title> <role> <name>  runs the default action of the first such object
 // Titles and texts are UTF-8 on the command line and in the output.
 
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -317,10 +324,172 @@ int LongPath(const std::wstring& path) {
     return 0;
 }
 
+// ---- accessible objects, as a screen reader sees them ----
+
+// Spelled here: the static import library's IID_IAccessible is a data import.
+const IID kIidAccessible = {
+    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+
+std::string RoleWord(long role) {
+    switch (role) {
+    case ROLE_SYSTEM_PUSHBUTTON:
+        return "pushbutton";
+    case ROLE_SYSTEM_RADIOBUTTON:
+        return "radiobutton";
+    case ROLE_SYSTEM_COMBOBOX:
+        return "combobox";
+    case ROLE_SYSTEM_LINK:
+        return "link";
+    case ROLE_SYSTEM_TEXT:
+        return "text";
+    case ROLE_SYSTEM_STATICTEXT:
+        return "statictext";
+    case ROLE_SYSTEM_GROUPING:
+        return "grouping";
+    case ROLE_SYSTEM_CLIENT:
+        return "client";
+    default:
+        return std::to_string(role);
+    }
+}
+
+std::string StateWords(long state) {
+    static const std::pair<long, const char*> words[] = {{STATE_SYSTEM_UNAVAILABLE, "unavailable"},
+                                                         {STATE_SYSTEM_FOCUSED, "focused"},
+                                                         {STATE_SYSTEM_FOCUSABLE, "focusable"},
+                                                         {STATE_SYSTEM_CHECKED, "checked"},
+                                                         {STATE_SYSTEM_READONLY, "readonly"},
+                                                         {STATE_SYSTEM_INVISIBLE, "invisible"},
+                                                         {STATE_SYSTEM_LINKED, "linked"}};
+    std::string out;
+    for (const auto& [bit, word] : words) {
+        if ((state & bit) != 0) {
+            if (!out.empty()) {
+                out += ',';
+            }
+            out += word;
+        }
+    }
+    return out;
+}
+
+struct Accessible {
+    IAccessible* object = nullptr; // one reference, released by the list's owner
+    long child = CHILDID_SELF;
+    long role = 0;
+    std::string line;
+};
+
+std::string TextOf(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), IAccessible* acc,
+                   long child) {
+    VARIANT id;
+    id.vt = VT_I4;
+    id.lVal = child;
+    BSTR text = nullptr;
+    std::string out;
+    if ((acc->*get)(id, &text) == S_OK && text != nullptr) {
+        out = ToUtf8(std::wstring(text, SysStringLen(text)));
+    }
+    SysFreeString(text);
+    return out;
+}
+
+Accessible Describe(IAccessible* acc, long child) {
+    VARIANT id;
+    id.vt = VT_I4;
+    id.lVal = child;
+    VARIANT role;
+    VariantInit(&role);
+    VARIANT state;
+    VariantInit(&state);
+    acc->get_accRole(id, &role);
+    acc->get_accState(id, &state);
+    Accessible a;
+    a.object = acc;
+    a.child = child;
+    a.role = role.vt == VT_I4 ? role.lVal : 0;
+    a.line = RoleWord(a.role) + "\t" + TextOf(&IAccessible::get_accName, acc, child) + "\t" +
+             StateWords(state.vt == VT_I4 ? state.lVal : 0) + "\t" +
+             TextOf(&IAccessible::get_accDefaultAction, acc, child) + "\t" +
+             TextOf(&IAccessible::get_accValue, acc, child);
+    return a;
+}
+
+BOOL CALLBACK CollectWindow(HWND h, LPARAM p) {
+    reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
+    return TRUE;
+}
+
+// Every child window's object, each followed by its simple elements; the objects hold a
+// reference each (one for the window and its elements).
+std::vector<Accessible> AccessibleObjects(HWND top) {
+    std::vector<HWND> windows;
+    EnumChildWindows(top, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    std::vector<Accessible> found;
+    for (HWND h : windows) {
+        IAccessible* acc = nullptr;
+        if (FAILED(AccessibleObjectFromWindow(h, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible,
+                                              reinterpret_cast<void**>(&acc))) ||
+            acc == nullptr) {
+            continue;
+        }
+        found.push_back(Describe(acc, CHILDID_SELF));
+        LONG count = 0;
+        if (FAILED(acc->get_accChildCount(&count)) || count <= 0) {
+            continue;
+        }
+        std::vector<VARIANT> children(static_cast<size_t>(count));
+        LONG got = 0;
+        AccessibleChildren(acc, 0, count, children.data(), &got);
+        for (LONG i = 0; i < got; ++i) {
+            // Windowed children come as objects of their own and are asked in their turn.
+            if (children[static_cast<size_t>(i)].vt == VT_I4) {
+                acc->AddRef();
+                found.push_back(Describe(acc, children[static_cast<size_t>(i)].lVal));
+            }
+            VariantClear(&children[static_cast<size_t>(i)]);
+        }
+    }
+    return found;
+}
+
+int PrintAccessible(HWND h) {
+    const std::vector<Accessible> found = AccessibleObjects(h);
+    for (const Accessible& a : found) {
+        Print(a.line);
+        a.object->Release();
+    }
+    return found.empty() ? 1 : 0;
+}
+
+int DoDefaultAction(HWND h, const std::string& role, const std::string& name) {
+    int rc = 1;
+    bool done = false;
+    for (const Accessible& a : AccessibleObjects(h)) {
+        if (!done && RoleWord(a.role) == role &&
+            TextOf(&IAccessible::get_accName, a.object, a.child) == name) {
+            VARIANT id;
+            id.vt = VT_I4;
+            id.lVal = a.child;
+            const HRESULT hr = a.object->accDoDefaultAction(id);
+            char line[64];
+            std::snprintf(line, sizeof line, "0x%08lx", static_cast<unsigned long>(hr));
+            Print(line);
+            rc = hr == S_OK ? 0 : 1;
+            done = true;
+        }
+        a.object->Release();
+    }
+    if (!done) {
+        Print("no such object");
+    }
+    return rc;
+}
+
 int Usage() {
     Print("usage: probe "
           "wait-window|wait-gone|window-info|texts|controls|click|key|post-key|close|list|windows|"
-          "monitors|acp|cursor|desktop|topmost|run|long-path|set-text ...");
+          "monitors|acp|cursor|desktop|topmost|run|long-path|set-text|a11y|a11y-do ...");
     return 2;
 }
 
@@ -457,6 +626,11 @@ int wmain(int argc, wchar_t** argv) {
         const std::wstring text = arg(4);
         SendMessageW(s.found, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
         return 0;
+    }
+    if (cmd == L"a11y" || cmd == L"a11y-do") {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        return cmd == L"a11y" ? PrintAccessible(h)
+                              : DoDefaultAction(h, ToUtf8(arg(3)), ToUtf8(arg(4)));
     }
     if (cmd == L"post-key") {
         const auto vk = static_cast<WPARAM>(num(3));
