@@ -35,7 +35,7 @@ DialogPlace PlaceDialog(double screenWidth, double screenHeight, double windowWi
 }
 
 void SettingsDialogSteps::ShowMarks(int selected) {
-    for (int mark = 0; mark <= 2; ++mark) {
+    for (int mark = kBgmKindNone; mark <= kBgmKindFile; ++mark) {
         SkipOnError([&] { host_.SetMarkPicture(mark, 0); });
     }
     // A kind without a mark (5, read from the file) fails here and leaves all three unselected.
@@ -51,10 +51,10 @@ void SettingsDialogSteps::Form_Load() {
     SkipOnError([&] { host_.InitializeCommandButtons(); });
     SkipOnError([&] { host_.SetRepeatEnabled(false); });
     ShowMarks(settings_.BgmKind);
-    if (settings_.BgmKind == 1) {
+    if (settings_.BgmKind == kBgmKindCd) {
         SkipOnError([&] { host_.SetRepeatEnabled(true); });
     }
-    SkipOnError([&] { host_.SetFileButtonEnabled(0, settings_.BgmKind == 2); });
+    SkipOnError([&] { host_.SetFileButtonEnabled(0, settings_.BgmKind == kBgmKindFile); });
     // The text goes in while the list is still empty: the box takes texts that are no entry.
     SkipOnError([&] { host_.SetRepeatText(FormatTrack(settings_.BgmRepeat)); });
     for (int track = 0; track <= 30; ++track) {
@@ -89,10 +89,10 @@ void SettingsDialogSteps::SelectBgmKind(int kind) {
     SkipOnError([&] { host_.SetFileButtonEnabled(0, false); });
     SkipOnError([&] { host_.SetRepeatEnabled(false); });
     ShowMarks(kind);
-    if (kind == 1) {
+    if (kind == kBgmKindCd) {
         SkipOnError([&] { host_.SetRepeatEnabled(true); });
     }
-    if (kind == 2) {
+    if (kind == kBgmKindFile) {
         SkipOnError([&] { host_.SetFileButtonEnabled(0, true); });
     }
 }

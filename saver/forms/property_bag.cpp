@@ -1,5 +1,6 @@
 #include "property_bag.h"
 
+#include "ascii_text.h"
 #include "decimal_text.h"
 
 #include <algorithm>
@@ -13,15 +14,11 @@ namespace lumo {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
+    while (!text.empty() && text::IsBlank(text.front())) {
         text.remove_prefix(1);
     }
-    while (!text.empty() && IsBlank(text.back())) {
+    while (!text.empty() && text::IsBlank(text.back())) {
         text.remove_suffix(1);
     }
     return text;

@@ -1,5 +1,6 @@
 #include "music_player.h"
 
+#include "ascii_text.h"
 #include "skip_on_error.h"
 #include "wide_text.h"
 
@@ -27,15 +28,7 @@ constexpr char kNoErrorText[] =
 
 // A reply of the CD device that signals trouble: "ERR" in any letter case.
 bool ContainsErr(std::wstring_view reply) {
-    const auto upper = [](wchar_t c) {
-        return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c;
-    };
-    for (std::size_t i = 0; i + 2 < reply.size(); ++i) {
-        if (upper(reply[i]) == L'E' && upper(reply[i + 1]) == L'R' && upper(reply[i + 2]) == L'R') {
-            return true;
-        }
-    }
-    return false;
+    return text::UpperAscii(reply).find(L"ERR") != std::wstring::npos;
 }
 
 } // namespace

@@ -1,17 +1,14 @@
 #include "saver_session.h"
 
+#include "ascii_text.h"
 #include "program_contract.h"
 #include "skip_on_error.h"
 
 namespace lumo {
 
 MusicFileKind MusicFileKindOf(std::wstring_view bgmFile) {
-    std::wstring ending(bgmFile.substr(bgmFile.size() < 3 ? 0 : bgmFile.size() - 3));
-    for (wchar_t& c : ending) {
-        if (c >= L'a' && c <= L'z') {
-            c = static_cast<wchar_t>(c - L'a' + L'A');
-        }
-    }
+    const std::wstring ending =
+        text::UpperAscii(bgmFile.substr(bgmFile.size() < 3 ? 0 : bgmFile.size() - 3));
     if (ending == L"WAV") {
         return MusicFileKind::Wav;
     }
@@ -40,11 +37,11 @@ void SaverSession::Form_Load() {
     SkipOnError([&] { host_.StartRenderer(start_.rendererPath); });
 
     switch (start_.settings.BgmKind) {
-    case 1:
+    case kBgmKindCd:
         SkipOnError([&] { music_.CdOpen(); });
         SkipOnError([&] { host_.SetTimerEnabled(SessionTimer::CdWatch, true); });
         break;
-    case 2: {
+    case kBgmKindFile: {
         const auto kind = MusicFileKindOf(start_.settings.BgmFile);
         if (kind == MusicFileKind::Wav) {
             SkipOnError([&] { music_.WavPlay(); });
@@ -91,7 +88,7 @@ void SaverSession::Form_QueryUnload() {
         }
     });
     SkipOnError([&] {
-        if (start_.settings.BgmKind != 2) {
+        if (start_.settings.BgmKind != kBgmKindFile) {
             return;
         }
         const auto kind = MusicFileKindOf(start_.settings.BgmFile);

@@ -1,8 +1,9 @@
 #pragma once
 // The saver session's steps, platform-free: what the session form does when it loads, on each
 // timer tick and when it is unloaded. SessionHost is the form (session_form.h) or a fake in
-// tests; SessionMusic is the music player seen through the eight operations the session uses.
+// tests; the music is the player itself, which reaches the platform through its device.
 
+#include "music_player.h"
 #include "program_services.h"
 #include "settings.h"
 
@@ -52,23 +53,9 @@ class SessionHost {
     virtual void Unload() = 0; // raises QueryUnload
 };
 
-class SessionMusic {
-  public:
-    virtual ~SessionMusic() = default;
-    virtual void CdOpen() = 0;
-    virtual void CdWatch() = 0;
-    virtual bool CdAvailable() = 0;
-    virtual void CdStop() = 0;
-    virtual void Mp3Play() = 0;
-    virtual void Mp3Replay() = 0;
-    virtual void Mp3Stop() = 0;
-    virtual void WavPlay() = 0;
-    virtual void WavStop() = 0;
-};
-
 class SaverSession {
   public:
-    SaverSession(SessionHost& host, ProgramServices& program, SessionMusic& music,
+    SaverSession(SessionHost& host, ProgramServices& program, MusicPlayer& music,
                  const SessionStart& start)
         : host_(host), program_(program), music_(music), start_(start),
           cursorCount_(start.cursorCount) {}
@@ -85,7 +72,7 @@ class SaverSession {
   private:
     SessionHost& host_;
     ProgramServices& program_;
-    SessionMusic& music_;
+    MusicPlayer& music_;
     const SessionStart& start_;
     std::int32_t cursorCount_;
 };

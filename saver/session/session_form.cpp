@@ -68,7 +68,7 @@ PictureBoxDesign DisplayDesign() {
 
 } // namespace
 
-Lumovane_S::Lumovane_S(ProgramServices& program, SessionMusic& music, const SessionStart& start)
+Lumovane_S::Lumovane_S(ProgramServices& program, MusicPlayer& music, const SessionStart& start)
     : Form(SessionDesign()), Display(*this, DisplayDesign()), Timer1(*this, 1000, false),
       Timer2(*this, 200, false), Timer3(*this, 500, true),
       session_(static_cast<SessionHost&>(*this), program, music, start) {

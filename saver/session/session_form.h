@@ -13,7 +13,7 @@ namespace lumo {
 
 class Lumovane_S final : public Form, private SessionHost {
   public:
-    Lumovane_S(ProgramServices& program, SessionMusic& music, const SessionStart& start);
+    Lumovane_S(ProgramServices& program, MusicPlayer& music, const SessionStart& start);
 
   private:
     void Form_Load() override;

@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include "ascii_text.h"
 #include "decimal_text.h"
 
 #include <cstddef>
@@ -9,10 +10,6 @@ namespace lumo {
 
 namespace {
 
-constexpr bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 constexpr std::uint64_t kExponentLimit = 1'000'000'000'000'000'000;
 
 } // namespace
@@ -20,10 +17,10 @@ constexpr std::uint64_t kExponentLimit = 1'000'000'000'000'000'000;
 std::optional<DecimalReading> ReadDecimal(std::string_view text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) {
+    while (begin < end && text::IsBlank(text[begin])) {
         ++begin;
     }
-    while (end > begin && IsBlank(text[end - 1])) {
+    while (end > begin && text::IsBlank(text[end - 1])) {
         --end;
     }
     const std::string_view s = text.substr(begin, end - begin);
@@ -175,8 +172,8 @@ void LoadSettingsWith(BgmSettings& settings, std::wstring_view programFolder,
             return;
         }
         settings.BgmFile.clear();
-        if (settings.BgmKind == 2) {
-            settings.BgmKind = 0;
+        if (settings.BgmKind == kBgmKindFile) {
+            settings.BgmKind = kBgmKindNone;
         }
     });
     step([&] {

@@ -22,6 +22,11 @@ struct BgmSettings {
     std::wstring BgmFolder;     // FolderOf(BgmFile), or the program folder
 };
 
+// The values of BgmKind that mean something, as stored in the settings file.
+inline constexpr std::int16_t kBgmKindNone = 0;
+inline constexpr std::int16_t kBgmKindCd = 1;
+inline constexpr std::int16_t kBgmKindFile = 2;
+
 // Shared result of most Win32 and MCI calls; only the settings dialog tests it.
 inline std::int32_t ApiResult = 0;
 

@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "ascii_text.h"
 #include "cp932.h"
 #include "decimal_text.h"
 
@@ -9,10 +10,6 @@
 namespace lumo {
 
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 // Whether `line` begins with `path`, ASCII letters compared in either case. Lead bytes are never
 // letters, so equal upper-cased bytes also start their characters at the same places: a match
@@ -34,7 +31,7 @@ std::size_t OwnPathLength(std::string_view line, std::span<const std::string> pr
                 length = path.size() + 2;
             }
         } else if (StartsWithPath(line, path) &&
-                   (line.size() == path.size() || IsBlank(line[path.size()]))) {
+                   (line.size() == path.size() || text::IsBlank(line[path.size()]))) {
             length = path.size();
         }
         longest = std::max(longest, length);
@@ -56,7 +53,7 @@ std::size_t NameLength(std::string_view line) {
             ++i; // the closing quote
         }
     } else {
-        while (i < n && !IsBlank(line[i])) {
+        while (i < n && !text::IsBlank(line[i])) {
             ++i;
         }
     }
@@ -71,7 +68,7 @@ std::string ArgumentsOf(std::string_view fullCommandLine,
     if (i == 0) {
         i = NameLength(fullCommandLine);
     }
-    while (i < fullCommandLine.size() && IsBlank(fullCommandLine[i])) {
+    while (i < fullCommandLine.size() && text::IsBlank(fullCommandLine[i])) {
         ++i;
     }
     return std::string(fullCommandLine.substr(i));
@@ -94,7 +91,7 @@ std::int32_t ParentWindowHandle(std::string_view arguments) {
     const std::string_view rest =
         arguments.substr(static_cast<std::size_t>(chars[3].data() - arguments.data()));
     std::size_t i = 0;
-    while (i < rest.size() && IsBlank(rest[i])) {
+    while (i < rest.size() && text::IsBlank(rest[i])) {
         ++i;
     }
     // Digits up to the first character that cannot continue them; whatever follows is ignored.

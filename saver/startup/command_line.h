@@ -25,6 +25,12 @@ std::string ArgumentsOf(std::string_view fullCommandLine,
 // string when they are shorter than two characters.
 std::string ModeLetter(std::string_view arguments);
 
+// The mode letters the saver answers to: its session (/s), its settings window (/c) and the
+// preview in the display settings (/p).
+inline constexpr std::string_view kSessionMode = "S";
+inline constexpr std::string_view kSettingsMode = "C";
+inline constexpr std::string_view kPreviewMode = "P";
+
 // The decimal number starting at position 4: blanks skipped, an optional sign, digits up to the
 // first character that is not one. No digits give 0, and so does a number beyond the signed
 // 32-bit range (no window can have it, and wrapping would name some other window).

@@ -20,7 +20,7 @@ void Main(EntryHost& host, ProgramServices& program) {
         program.EndProgram();
     }
 
-    if (mode == "P") {
+    if (mode == kPreviewMode) {
         SkipOnError([&] { host.StartPreview(ParentWindowHandle(arguments)); });
         return;
     }
@@ -41,18 +41,18 @@ void Main(EntryHost& host, ProgramServices& program) {
         program.EndProgram();
     }
 
-    if (mode == "C") {
+    if (mode == kSettingsMode) {
         SkipOnError([&] { host.ShowSettingsDialogModal(start.settings, folder); });
         program.EndProgram();
     }
 
-    if (mode != "S" && !arguments.empty()) {
+    if (mode != kSessionMode && !arguments.empty()) {
         program.EndProgram();
     }
 
     // An empty command line runs the session with the cursor left as it is, and gives nothing
     // back at the end.
-    if (mode == "S") {
+    if (mode == kSessionMode) {
         SkipOnError([&] {
             start.cursorCount = program.ShowCursor(0);
             start.restoreCursor = true;

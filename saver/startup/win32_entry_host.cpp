@@ -2,7 +2,6 @@
 
 #include "command_line.h"
 #include "music_player.h"
-#include "player_music.h"
 #include "preview_form.h"
 #include "program_services.h"
 #include "session_form.h"
@@ -102,8 +101,7 @@ void Win32EntryHost::LoadSessionForm(const SessionStart& start) {
     static const SessionStart kept = start;
     static std::unique_ptr<MusicDevice> device = MakeWin32MusicDevice();
     static MusicPlayer player(*device, kept.settings, ApiResult);
-    static PlayerMusic music(player);
-    static Lumovane_S form(program_, music, kept);
+    static Lumovane_S form(program_, player, kept);
     form.Load();
 }
 

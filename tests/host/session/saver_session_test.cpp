@@ -1,3 +1,4 @@
+#include "fake_music_device.h"
 #include "program_names.h"
 #include "saver_session.h"
 #include "wide_text.h"
@@ -98,31 +99,46 @@ class FakeProgram final : public ProgramServices {
     Log& log_;
 };
 
-class FakeMusic final : public SessionMusic {
+// The music device as the player's tests fake it, each command and sound also written to the
+// one log. Unscripted, every command succeeds with an empty reply: a disc that answers, an MP3
+// that has ended.
+class LoggedMusicDevice final : public test::FakeMusicDevice {
   public:
-    explicit FakeMusic(Log& log) : log_(log) {}
-    std::vector<bool> cdAnswers; // CdAvailable after each CdWatch, in order
-    bool cdAvailable = false;
+    explicit LoggedMusicDevice(Log& log) : log_(log) {}
 
-    void CdOpen() override { log_.push_back("CdOpen"); }
-    void CdWatch() override {
-        log_.push_back("CdWatch");
-        if (!cdAnswers.empty()) {
-            cdAvailable = cdAnswers.front();
-            cdAnswers.erase(cdAnswers.begin());
-        }
+    std::uint32_t SendString(const std::wstring& command, std::wstring& reply,
+                             std::size_t capacity) override {
+        log_.push_back(test::Narrow(command));
+        return FakeMusicDevice::SendString(command, reply, capacity);
     }
-    bool CdAvailable() override { return cdAvailable; }
-    void CdStop() override { log_.push_back("CdStop"); }
-    void Mp3Play() override { log_.push_back("Mp3Play"); }
-    void Mp3Replay() override { log_.push_back("Mp3Replay"); }
-    void Mp3Stop() override { log_.push_back("Mp3Stop"); }
-    void WavPlay() override { log_.push_back("WavPlay"); }
-    void WavStop() override { log_.push_back("WavStop"); }
+    std::int32_t PlaySound(const wchar_t* file, std::uint32_t flags) override {
+        log_.push_back(file != nullptr ? "PlaySound " + test::Narrow(file) : "PlaySound off");
+        return FakeMusicDevice::PlaySound(file, flags);
+    }
 
   private:
     Log& log_;
 };
+
+Log operator+(Log first, const Log& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+// The player's steps as the device sees them (their texts are the player's tests' concern).
+const Log kCdOpen{"open cdaudio", "set cdaudio time format tmsf"};
+const Log kCdWatch{"status cdaudio current track", "status cdaudio number of tracks",
+                   "status cdaudio mode"};
+const Log kCdStop{"stop cdaudio", "close cdaudio"};
+Log Mp3Play(const std::wstring& file) {
+    return {"open \"" + test::Narrow(file) + "\" type MPEGVideo Alias MP3Play", "play MP3Play"};
+}
+const Log kMp3Replay{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"};
+const Log kMp3Stop{"stop MP3Play", "close MP3Play"};
+Log WavPlay(const std::wstring& file) {
+    return {"PlaySound " + test::Narrow(file)};
+}
+const Log kWavStop{"PlaySound off"};
 
 // Started with /s: the entry hid the cursor (count -1) and worked out the renderer's path.
 SessionStart StartedWithSlashS() {
@@ -137,9 +153,11 @@ struct SessionRig {
     Log log;
     FakeSessionHost host{log};
     FakeProgram program{log};
-    FakeMusic music{log};
+    LoggedMusicDevice device{log};
     SessionStart start = StartedWithSlashS();
     BgmSettings& settings = start.settings;
+    std::int32_t apiResult = 0;
+    MusicPlayer music{device, settings, apiResult};
     SaverSession session{host, program, music, start};
     SessionRig() { host.session = &session; }
 
@@ -162,18 +180,14 @@ const std::string kFindRenderer = "FindWindow Lumovane_VC";
 
 const std::string kDeleteSnapshot = "Delete C:\\v_olka\\Lumovane.bmp";
 
-Log LoadSteps(std::initializer_list<std::string> music) {
-    Log steps{"SizeToScreen", kDeleteSnapshot, "CaptureDesktop", "Save C:\\v_olka\\Lumovane.bmp",
-              kStartRenderer};
-    steps.insert(steps.end(), music);
-    return steps;
+Log LoadSteps(const Log& music) {
+    return Log{"SizeToScreen", kDeleteSnapshot, "CaptureDesktop", "Save C:\\v_olka\\Lumovane.bmp",
+               kStartRenderer} +
+           music;
 }
 
-Log EndSteps(std::initializer_list<std::string> middle) {
-    Log steps{kFindRenderer, "Timer3 off", "Unload", kDeleteSnapshot};
-    steps.insert(steps.end(), middle);
-    steps.push_back("EndProgram");
-    return steps;
+Log EndSteps(const Log& middle) {
+    return Log{kFindRenderer, "Timer3 off", "Unload", kDeleteSnapshot} + middle + Log{"EndProgram"};
 }
 
 TEST(SaverSession, NoMusicCapturesSavesStartsAndEndsWithTheCursorBack) {
@@ -209,7 +223,7 @@ TEST(SaverSession, TheSnapshotGoesFirstAtEveryEndWhateverBecameOfTheRenderer) {
     running.log.clear();
     EXPECT_THROW(running.session.Form_QueryUnload(), ProgramEnded);
     EXPECT_EQ(running.log,
-              (Log{kDeleteSnapshot, "Timer2 off", "CdStop", "ShowCursor -1", "EndProgram"}));
+              (Log{kDeleteSnapshot, "Timer2 off"} + kCdStop + Log{"ShowCursor -1", "EndProgram"}));
 }
 
 // A photo left by a session killed outright must never reach the renderer: it goes before the
@@ -234,7 +248,7 @@ TEST(SaverSession, ASnapshotThatCannotBeDeletedStillLetsTheEndRun) {
     rig.settings.BgmFile = L"C:\\m\\a.mp3";
     rig.host.deleteFails = true;
     rig.LoadLog();
-    EXPECT_EQ(rig.EndLog(), EndSteps({"Timer1 off", "Mp3Stop", "ShowCursor -1"}));
+    EXPECT_EQ(rig.EndLog(), EndSteps(Log{"Timer1 off"} + kMp3Stop + Log{"ShowCursor -1"}));
 }
 
 // Started with an empty command line: the entry left the cursor alone (entry_test.cpp).
@@ -251,11 +265,12 @@ TEST(SaverSession, Mp3PlaysWithTheRepeatTimerAndStopsAtTheEnd) {
         SessionRig rig;
         rig.settings.BgmKind = 2;
         rig.settings.BgmFile = file;
-        EXPECT_EQ(rig.LoadLog(), LoadSteps({"Mp3Play", "Timer1 on"})) << file;
+        EXPECT_EQ(rig.LoadLog(), LoadSteps(Mp3Play(file) + Log{"Timer1 on"})) << file;
         rig.session.Timer1_Timer();
-        EXPECT_EQ(rig.log, (Log{"Mp3Replay"}));
+        EXPECT_EQ(rig.log, kMp3Replay);
         rig.log.clear();
-        EXPECT_EQ(rig.EndLog(), EndSteps({"Timer1 off", "Mp3Stop", "ShowCursor -1"})) << file;
+        EXPECT_EQ(rig.EndLog(), EndSteps(Log{"Timer1 off"} + kMp3Stop + Log{"ShowCursor -1"}))
+            << file;
     }
 }
 
@@ -264,8 +279,8 @@ TEST(SaverSession, WavLoopsWithoutATimerAndStopsAtTheEnd) {
         SessionRig rig;
         rig.settings.BgmKind = 2;
         rig.settings.BgmFile = file;
-        EXPECT_EQ(rig.LoadLog(), LoadSteps({"WavPlay"})) << file;
-        EXPECT_EQ(rig.EndLog(), EndSteps({"WavStop", "ShowCursor -1"})) << file;
+        EXPECT_EQ(rig.LoadLog(), LoadSteps(WavPlay(file))) << file;
+        EXPECT_EQ(rig.EndLog(), EndSteps(kWavStop + Log{"ShowCursor -1"})) << file;
     }
 }
 
@@ -293,13 +308,12 @@ TEST(SaverSession, AFileKindOtherThanTwoPlaysNoFile) {
 TEST(SaverSession, CdWatchKeepsItsTimerWhileTheDiscAnswersAndStopsItAtTheEnd) {
     SessionRig rig;
     rig.settings.BgmKind = 1;
-    EXPECT_EQ(rig.LoadLog(), LoadSteps({"CdOpen", "Timer2 on"}));
-    rig.music.cdAnswers = {true, true};
+    EXPECT_EQ(rig.LoadLog(), LoadSteps(kCdOpen + Log{"Timer2 on"}));
     rig.session.Timer2_Timer();
     rig.session.Timer2_Timer();
-    EXPECT_EQ(rig.log, (Log{"CdWatch", "Timer2 on", "CdWatch", "Timer2 on"}));
+    EXPECT_EQ(rig.log, kCdWatch + Log{"Timer2 on"} + kCdWatch + Log{"Timer2 on"});
     rig.log.clear();
-    EXPECT_EQ(rig.EndLog(), EndSteps({"Timer2 off", "CdStop", "ShowCursor -1"}));
+    EXPECT_EQ(rig.EndLog(), EndSteps(Log{"Timer2 off"} + kCdStop + Log{"ShowCursor -1"}));
 }
 
 TEST(SaverSession, ACdWatchThatFailsSwitchesItselfOffAndIsNotStoppedAtTheEnd) {
@@ -307,9 +321,9 @@ TEST(SaverSession, ACdWatchThatFailsSwitchesItselfOffAndIsNotStoppedAtTheEnd) {
     rig.settings.BgmKind = 1;
     rig.settings.BgmFile = L"C:\\m\\a.wav"; // kind 1: a file is never played
     rig.LoadLog();
-    rig.music.cdAnswers = {false};
+    rig.device.answers[kCdWatch.front()] = {266, std::nullopt}; // no drive
     rig.session.Timer2_Timer();
-    EXPECT_EQ(rig.log, (Log{"CdWatch", "Timer2 off"}));
+    EXPECT_EQ(rig.log, (Log{kCdWatch.front(), "Timer2 off"}));
     EXPECT_FALSE(rig.host.timers[SessionTimer::CdWatch]);
     rig.log.clear();
     EXPECT_EQ(rig.EndLog(), EndSteps({"ShowCursor -1"}));
@@ -337,14 +351,17 @@ TEST(SaverSession, AFailingLoadStepIsSkippedAndTheNextOneRuns) {
     Log log;
     ThrowingHost host(log);
     FakeProgram program(log);
-    FakeMusic music(log);
+    LoggedMusicDevice device(log);
     SessionStart start;
     start.rendererPath = L"D:\\" + FromCp932(kRendererFileName);
     start.settings.BgmKind = 2;
     start.settings.BgmFile = L"x.mp3";
+    std::int32_t apiResult = 0;
+    MusicPlayer music(device, start.settings, apiResult);
     SaverSession session(host, program, music, start);
     session.Form_Load();
-    EXPECT_EQ(log, (Log{std::string("Start D:\\") + kRendererFileName, "Mp3Play", "Timer1"}));
+    EXPECT_EQ(log, Log{std::string("Start D:\\") + kRendererFileName} + Mp3Play(L"x.mp3") +
+                       Log{"Timer1"});
 }
 
 } // namespace
