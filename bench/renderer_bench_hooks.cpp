@@ -362,6 +362,18 @@ void OnExit() {
                      steady ? static_cast<double>(steps.size()) / span : -1.0);
         std::fprintf(out, "interval_p50_ms_%zu %.3f\n", v, Ms(Percentile(steps, 0.5)));
         std::fprintf(out, "interval_p99_ms_%zu %.3f\n", v, Ms(Percentile(steps, 0.99)));
+        // The interval in which a moment picked at random falls, on average: the sum of the
+        // squared intervals over their sum. What a frame costs at a given moment of the
+        // animation (how large the stars are) is this over the mean interval, where the loop
+        // keeps the processor as busy all the time; see bench/RESULTS-renderer.md.
+        double sum = 0.0;
+        double squares = 0.0;
+        for (const float step : steps) {
+            sum += static_cast<double>(step);
+            squares += static_cast<double>(step) * static_cast<double>(step);
+        }
+        std::fprintf(out, "interval_time_weighted_ms_%zu %.3f\n", v,
+                     sum > 0.0 ? Ms(squares / sum) : -1.0);
     }
     std::fclose(out);
 }
