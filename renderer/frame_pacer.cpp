@@ -47,8 +47,8 @@ void FramePacer::FrameStarted(std::int64_t now) {
     started_ = true;
 }
 
-bool PassPlan::Draws(const FramePacer& pacer, bool swapsWait) {
-    const std::int64_t ticks = swapsWait ? 0 : pacer.TicksUntilDue(now_);
+bool PassPlan::Draws(const FramePacer& pacer, bool atOnce) {
+    const std::int64_t ticks = atOnce ? 0 : pacer.TicksUntilDue(now_);
     wait_ = std::min(wait_.value_or(ticks), ticks);
     return ticks == 0;
 }

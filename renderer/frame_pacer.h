@@ -52,9 +52,9 @@ class PassPlan {
   public:
     explicit PassPlan(std::int64_t now) : now_(now) {}
 
-    // Whether the monitor paced by `pacer` draws in this pass. `swapsWait`: its swap waits for the
-    // display itself, so the loop adds no wait of its own and the monitor is always due.
-    bool Draws(const FramePacer& pacer, bool swapsWait = false);
+    // Whether the monitor paced by `pacer` draws in this pass. `atOnce`: the loop adds no wait of
+    // its own (its swap waits for the display itself), and the monitor is always due.
+    bool Draws(const FramePacer& pacer, bool atOnce = false);
 
     // None when no monitor can draw (the loop then sleeps until a message comes); 0 when one
     // draws in this pass; otherwise the ticks until the first monitor is due.

@@ -166,14 +166,19 @@ std::optional<std::int64_t> RequestDueFrames() {
     if (program.rest.dark()) {
         return std::nullopt;
     }
+    // While the primary's swaps are probed every monitor draws on every pass, as in the start-up:
+    // the first frames come as soon as each scene is ready. A primary that cannot draw tells
+    // nothing, and the loop paces every monitor itself.
+    const bool probing = !program.views.empty() && Draws(*program.views.front()) &&
+                         program.swapWait.probing();
     PassPlan plan(QueryCounter());
     for (const auto& view : program.views) {
         if (!Draws(*view)) {
             continue;
         }
-        const bool swapsWait =
-            bench::PacingOff() || (IsPrimary(*view) && !program.swapWait.loopWaits());
-        if (plan.Draws(view->pacer, swapsWait)) {
+        const bool atOnce = bench::PacingOff() || probing ||
+                            (IsPrimary(*view) && !program.swapWait.loopWaits());
+        if (plan.Draws(view->pacer, atOnce)) {
             InvalidateRect(view->window, nullptr, FALSE);
         }
     }

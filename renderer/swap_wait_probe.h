@@ -9,7 +9,8 @@
 // wait and goes on measuring, and a block of frames faster than the display (the wait has gone,
 // or the frames have become faster) hands the pacing to the loop for good, until the next probe
 // (a changed display, the display back from off). Frames faster than the display are drawn for
-// a block at the most: a few tenths of a second.
+// a block at the most, a few tenths of a second; while the probe runs, every monitor draws on
+// every pass, so that the first frames come as they did before any pacing.
 
 #include <cstdint>
 
@@ -27,6 +28,8 @@ class SwapWaitProbe {
     // The primary's frame starts at `now`.
     void FrameStarted(std::int64_t now);
 
+    // True until the first block has told whether the swaps wait.
+    bool probing() const { return mode_ == Mode::Probing; }
     // True while the loop paces the primary itself.
     bool loopWaits() const { return mode_ == Mode::LoopWaits; }
 

@@ -149,6 +149,7 @@ TEST(SwapWaitProbe, SwapsThatWaitForTheDisplayGetNoWaitOfTheLoopsOwn) {
     Feed(probe, now, 3, kMs);
     Feed(probe, now, 10 * kProbe, kPeriod - kMs / 10);
     EXPECT_FALSE(probe.loopWaits());
+    EXPECT_FALSE(probe.probing());
 
     // Swaps that stop waiting are seen within a block, and the loop paces from then on.
     Feed(probe, now, lumo::SwapWaitProbe::kBlock + 1, kPeriod / 2);
@@ -158,7 +159,7 @@ TEST(SwapWaitProbe, SwapsThatWaitForTheDisplayGetNoWaitOfTheLoopsOwn) {
 
     // Swaps that never wait (this bench): the loop paces after the first block.
     probe.Start(kPeriod);
-    EXPECT_FALSE(probe.loopWaits());
+    EXPECT_TRUE(probe.probing());
     Feed(probe, now, kProbe, kPeriod / 3);
     EXPECT_TRUE(probe.loopWaits());
 }
