@@ -169,15 +169,15 @@ std::optional<std::int64_t> RequestDueFrames() {
     // While the primary's swaps are probed every monitor draws on every pass, as in the start-up:
     // the first frames come as soon as each scene is ready. A primary that cannot draw tells
     // nothing, and the loop paces every monitor itself.
-    const bool probing = !program.views.empty() && Draws(*program.views.front()) &&
-                         program.swapWait.probing();
+    const bool probing =
+        !program.views.empty() && Draws(*program.views.front()) && program.swapWait.probing();
     PassPlan plan(QueryCounter());
     for (const auto& view : program.views) {
         if (!Draws(*view)) {
             continue;
         }
-        const bool atOnce = bench::PacingOff() || probing ||
-                            (IsPrimary(*view) && !program.swapWait.loopWaits());
+        const bool atOnce =
+            bench::PacingOff() || probing || (IsPrimary(*view) && !program.swapWait.loopWaits());
         if (plan.Draws(view->pacer, atOnce)) {
             InvalidateRect(view->window, nullptr, FALSE);
         }
@@ -269,8 +269,23 @@ bool OpenMonitorWindow(MonitorView& view, HWND owner) {
     return true;
 }
 
+// After a change of the displays the primary's window covers the primary screen again, at its new
+// resolution: its WM_SIZE gives the scene the new size, and the picture stays.
+void FollowPrimary(HWND primary) {
+    RECT r{};
+    if (GetWindowRect(primary, &r) == FALSE) {
+        return;
+    }
+    const MonitorPlace window{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    if (const auto screen = FollowPrimaryScreen(window, GetSystemMetrics(SM_CXSCREEN),
+                                                GetSystemMetrics(SM_CYSCREEN))) {
+        SetWindowPos(primary, nullptr, screen->left, screen->top, screen->width, screen->height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 // After a change of the monitors: a monitor attached gets a black window, a monitor gone loses
-// its own. The primary's window stays as it is.
+// its own.
 void FollowMonitors(HWND primary) {
     std::vector<MonitorPlace> covered;
     for (std::size_t i = 1; i < program.views.size(); ++i) {
@@ -312,7 +327,11 @@ LRESULT HandleMessage(MonitorView& view, HWND window, UINT message, WPARAM wPara
         view.clientHeight = HIWORD(lParam);
         if (view.renderContext.Valid()) {
             view.renderContext.MakeCurrent();
-            ResizeViewport(view.clientWidth, view.clientHeight);
+            if (view.sceneReady) {
+                ResizeScene(view.clientWidth, view.clientHeight);
+            } else {
+                ResizeViewport(view.clientWidth, view.clientHeight);
+            }
         }
         return 0;
     case WM_PAINT:
@@ -358,6 +377,7 @@ LRESULT HandleMessage(MonitorView& view, HWND window, UINT message, WPARAM wPara
         break;
     case kFollowMonitors:
         if (primary) {
+            FollowPrimary(window);
             FollowMonitors(window);
             StartPacing();
         }

@@ -25,6 +25,9 @@
 //   probe run <program> <arguments>   starts the program with exactly `"program" arguments` as
 //                                     its command line, waits, exits with its exit code
 //   probe long-path <path>            prints the path with every short name made long
+//   probe display-mode <w> <h>        changes the primary's resolution (Wine does so in its
+//                                     virtual desktop alone); prints ChangeDisplaySettingsEx's
+//                                     result, 0 on success
 // Titles and texts are UTF-8 on the command line and in the output.
 
 #include <windows.h>
@@ -301,10 +304,21 @@ int LongPath(const std::wstring& path) {
     return 0;
 }
 
+int DisplayMode(int width, int height) {
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = static_cast<DWORD>(width);
+    mode.dmPelsHeight = static_cast<DWORD>(height);
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
+    Print(std::to_string(result));
+    return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+}
+
 int Usage() {
     Print("usage: probe "
           "wait-window|wait-gone|window-info|texts|controls|click|key|post-key|close|list|windows|"
-          "monitors|acp|cursor|desktop|topmost|run|long-path ...");
+          "monitors|acp|cursor|desktop|topmost|run|long-path|display-mode ...");
     return 2;
 }
 
@@ -366,6 +380,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (cmd == L"long-path") {
         return LongPath(arg(2));
+    }
+    if (cmd == L"display-mode") {
+        return DisplayMode(coordinate(2), coordinate(3));
     }
 
     HWND h = FindTop(arg(2));

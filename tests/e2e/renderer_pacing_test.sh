@@ -64,5 +64,6 @@ too_fast=$(echo "$rates" | awk '$3 > 63')
 [ -z "$too_fast" ] || fail "faster than the display (stretch, window, rate): $too_fast"
 held=$(echo "$rates" | awk '{ if ($3 < 57) slow[$1] = 1; seen[$1] = 1 }
     END { for (k in seen) if (!(k in slow)) n++; print n + 0 }')
-[ "$held" -ge 1 ] || fail "no stretch of three seconds in which every window swapped 57 times a second"
+[ "$held" -ge 1 ] ||
+    fail "no stretch of three seconds in which every window swapped 57 times a second"
 echo "PASS: $monitors monitor(s) at 57 to 63 frames a second each, moving, Esc ends it"
