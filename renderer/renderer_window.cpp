@@ -444,8 +444,8 @@ int RunMessageLoop() {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         } else if (const std::optional<std::int64_t> wait = RequestDueFrames(); !wait) {
-            // Nothing to draw while the display is off: sleep until a message comes (Esc, the
-            // display back), rather than spin on frames nobody sees.
+            // Nothing to draw while the display is off (or no monitor can draw): sleep until a
+            // message comes (Esc, the display back), rather than spin on frames nobody sees.
             FrameWait::WaitForMessage();
         } else {
             // Until the first monitor's next frame is due; a message ends the wait at once.
