@@ -3,17 +3,29 @@
 # same window and loop (the same-work floor: a screen-sized picture made in memory, mipmapped by
 # the system's builder, six textured quads blended each frame; the clear-only floor: clear and
 # swap) for about ten seconds each, in three interleaved rounds, at 1280x720, 1920x1080 and
-# 3840x2160, each size in its own Wine bench. Prints the median of the rounds for every figure
-# with its ratios to both floors measured in the same run, the first textured frame part by
-# part, and one "summary" line per size for programs to read, which repeats the table's figures
-# under the table's names.
+# 3840x2160, each size in its own Wine bench. These runs have the loop's pacing turned off (a
+# benchmark switch), so that a frame figure is what a frame costs. Prints the median of the rounds
+# for every figure with its ratios to both floors measured in the same run, the first textured
+# frame part by part, and one "summary" line per size for programs to read, which repeats the
+# table's figures under the table's names.
+#
+# Pacing: each round also runs the renderer as shipped, paced at the display's refresh rate; its
+# frames a second, intervals and CPU time per minute are set beside those of the unpaced runs of
+# the same rounds, in a table and a "summary pacing" line per size.
 #
 # Then the renderer on two monitors side by side (1280x720 each) against the same bench with the
 # primary alone (both Xephyr, so that they differ in the second monitor only), rounds interleaved:
-# the first textured frame on every monitor, the frame, the peak working set, and the CPU time
-# taken per minute while the display is off; one "summary monitors=2" line.
+# the first textured frame on every monitor, the renderer's CPU time per frame, the peak working
+# set (unpaced runs), the CPU time taken per minute while the display is off, and each monitor's
+# pacing, paced against unpaced on two monitors; one "summary monitors=2" line and one "summary
+# pacing ... monitors=2" line.
 #
 #   bench/renderer.sh [seconds] [rounds]
+#   bench/renderer.sh --quick
+#
+# --quick: one size (1280x720), one round of three-second runs and a short two-monitor pass; it
+# judges no figure and ends with a status other than 0 only when the benchmark cannot run (no
+# build, a program that shows no window or writes no report, a run that was not textured).
 #
 # A run whose frame was not textured (every monitor's texture made) gives no figures: the size is
 # reported as refused and the script ends with status 1. A figure not measured prints as "-".
@@ -23,11 +35,22 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${LUMO_RENDERER_BUILD:-$root/build/win}
-seconds=${1:-10}
-rounds=${2:-3}
+quick=${LUMO_BENCH_QUICK:-}
+if [ "${1:-}" = --quick ]; then
+    quick=1
+    shift
+fi
+seconds=${1:-${quick:+3}}
+seconds=${seconds:-10}
+rounds=${2:-${quick:+1}}
+rounds=${rounds:-3}
 programs=(renderer_bench renderer_same_work renderer_floor)
 # How long the display stays off in the dark run, after two seconds of frames.
-dark_seconds=10
+dark_seconds=${quick:+2}
+dark_seconds=${dark_seconds:-10}
+# The runs that give today's frame figures, and the unpaced side of the pacing figures.
+unpaced=LUMO_BENCH_UNPACED=1
+export LUMO_BENCH_QUICK=$quick
 
 # ---- figures from reports: "name value" lines, a negative value or no line = not measured ----
 
@@ -44,8 +67,8 @@ median() { # out reports...
                 t = x[b]; x[b] = x[b - 1]; x[b - 1] = t }
             print key, (c % 2 ? x[(c + 1) / 2] : (x[c / 2] + x[c / 2 + 1]) / 2) } }' "$@" >"$out"
 }
-figure() { # key report: one decimal, or "-"
-    awk -v k="$1" '$1 == k { found = 1; if ($2 < 0) print "-"; else printf "%.1f\n", $2 }
+figure() { # key report [printf format]: one decimal, or "-"
+    awk -v k="$1" -v f="${3:-%.1f}" '$1 == k { found = 1; if ($2 < 0) print "-"; else printf f "\n", $2 }
         END { if (!found) print "-" }' "$2"
 }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a != "-" && b != "-" && b > 0) printf "%.2f", a / b; else print "-" }'; }
@@ -53,13 +76,79 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a != "-" && b != "-" && b > 0) pr
 untextured() { # reports...
     awk '$1 == "textured" && $2 + 0 != 1 { print FILENAME }' "$@"
 }
+# "met" or "MISSED" for a figure against its bounds; --quick judges nothing.
+judge() { # value low high
+    [ -z "$quick" ] || { echo "not judged (--quick)"; return; }
+    awk -v v="$1" -v lo="$2" -v hi="$3" 'BEGIN { if (v == "-") print "not measured"
+        else print (v + 0 >= lo + 0 && v + 0 <= hi + 0 ? "met" : "MISSED") }'
+}
+
+# ---- pacing: the loop as shipped against the unpaced one, from the same rounds ----
+
+# A figure of every monitor, the primary's first, joined by commas.
+per_monitor() { # key monitors report [printf format]
+    local m values=()
+    for ((m = 0; m < $2; m++)); do values+=("$(figure "$1_$m" "$3" "${4:-}")"); done
+    (IFS=,; echo "${values[*]}")
+}
+# The frames a second of all monitors together.
+all_frames() { # monitors report
+    awk -v n="$1" '$1 ~ /^frames_per_s_/ && substr($1, 14) + 0 < n { if ($2 < 0) bad = 1; s += $2 }
+        END { if (bad || s <= 0) print "-"; else printf "%.1f\n", s }' "$2"
+}
+pacing_report() { # size monitors paced-report unpaced-report
+    local size=$1 n=$2 paced=$3 unpaced=$4 m cpu ucpu frames uframes cpu_ratio drawn_ratio
+    cpu=$(figure cpu_s_per_min "$paced") ucpu=$(figure cpu_s_per_min "$unpaced")
+    frames=$(all_frames "$n" "$paced") uframes=$(all_frames "$n" "$unpaced")
+    # The paced CPU against what as many frames cost the unpaced loop: a frame's cost follows the
+    # moment of the animation it shows, so the unpaced loop's frames are taken at the moments the
+    # paced loop draws, every moment alike (the unpaced CPU a second, times the interval a moment
+    # falls in on average, per pass over the monitors); beside it, per frame as drawn, which
+    # counts the unpaced loop's many cheap frames as much as its few dear ones.
+    cpu_ratio=$(awk -v c="$cpu" -v u="$ucpu" -v f="$(figure frames_per_s_0 "$paced")" \
+        -v tw="$(figure interval_time_weighted_ms_0 "$unpaced" %.3f)" 'BEGIN {
+        if (c == "-" || u == "-" || f == "-" || tw == "-" || u <= 0) print "-"
+        else printf "%.2f", c / (f * u * tw / 1000) }')
+    drawn_ratio=$(awk -v c="$cpu" -v u="$ucpu" -v f="$frames" -v uf="$uframes" 'BEGIN {
+        if (c == "-" || u == "-" || f == "-" || uf == "-" || u <= 0) print "-"
+        else printf "%.2f", c / (f * u / uf) }')
+    echo
+    echo "== pacing $size monitors=$n: the loop as shipped against the unpaced loop (medians of" \
+        "$rounds rounds; frames and intervals per monitor, the primary first)"
+    printf '%-28s %10s %10s   %s\n' figure paced unpaced goal
+    for ((m = 0; m < n; m++)); do
+        local p50 p99 fps
+        fps=$(figure "frames_per_s_$m" "$paced") p99=$(figure "interval_p99_ms_$m" "$paced")
+        printf '%-28s %10s %10s   %s\n' "refresh_hz (monitor $m)" \
+            "$(figure "refresh_hz_$m" "$paced" %.0f)" "$(figure "refresh_hz_$m" "$unpaced" %.0f)" ""
+        printf '%-28s %10s %10s   %s\n' "frames_per_s (monitor $m)" "$fps" \
+            "$(figure "frames_per_s_$m" "$unpaced")" "57 to 63: $(judge "$fps" 57 63)"
+        printf '%-28s %10s %10s   %s\n' "interval_p50_ms (monitor $m)" \
+            "$(figure "interval_p50_ms_$m" "$paced")" "$(figure "interval_p50_ms_$m" "$unpaced")" ""
+        printf '%-28s %10s %10s   %s\n' "interval_p99_ms (monitor $m)" "$p99" \
+            "$(figure "interval_p99_ms_$m" "$unpaced")" "<= 33: $(judge "$p99" 0 33)"
+    done
+    printf '%-28s %10s %10s   %s\n' cpu_s_per_min "$cpu" "$ucpu" \
+        "<= 1.2x the unpaced CPU of as many frames: $(judge "$cpu_ratio" 0 1.2) ($cpu_ratio;" \
+        "per frame as drawn $drawn_ratio)"
+    echo "(from ${LUMO_BENCH_STEADY_AFTER_S:-1} s after the first frame to the run's end: frames a" \
+        "second and the intervals between their starts per monitor, the process's CPU time per minute)"
+    echo "summary pacing $size monitors=$n refresh_hz=$(per_monitor refresh_hz "$n" "$paced" %.0f)" \
+        "frames_per_s=$(per_monitor frames_per_s "$n" "$paced")" \
+        "interval_p50_ms=$(per_monitor interval_p50_ms "$n" "$paced")" \
+        "interval_p99_ms=$(per_monitor interval_p99_ms "$n" "$paced") cpu_s_per_min=$cpu" \
+        "unpaced_frames_per_s=$(per_monitor frames_per_s "$n" "$unpaced")" \
+        "unpaced_cpu_s_per_min=$ucpu"
+}
 
 if [ -z "${LUMO_BENCH_INNER:-}" ]; then
     [ -f "$build/build.ninja" ] || bash "$root/scripts/build.sh" >/dev/null
     cmake --build "$build" --target "${programs[@]}" >/dev/null
     echo "renderer benchmark, ${seconds} s per run, $rounds rounds, $(date -u +%Y-%m-%dT%H:%MZ), $(nproc) cores"
     status=0
-    for size in ${LUMO_BENCH_SIZES-1280x720 1920x1080 3840x2160}; do
+    default_sizes="1280x720 1920x1080 3840x2160"
+    [ -z "$quick" ] || default_sizes=1280x720
+    for size in ${LUMO_BENCH_SIZES-$default_sizes}; do
         LUMO_BENCH_INNER=sizes LUMO_RENDERER_BUILD=$build \
             "$root/scripts/with-bench.sh" --size "$size" -- "$0" "$seconds" "$rounds" || status=1
     done
@@ -79,19 +168,19 @@ if [ -z "${LUMO_BENCH_INNER:-}" ]; then
         done
     done
     echo
-    refused=$(untextured "$out"/*-scene.txt 2>/dev/null || true)
-    if [ -n "$refused" ] || ! ls "$out"/two-*-scene.txt "$out"/one-*-scene.txt >/dev/null 2>&1; then
+    refused=$(untextured "$out"/*-scene.txt "$out"/*-pace.txt 2>/dev/null || true)
+    if [ -n "$refused" ] || ! ls "$out"/two-*-scene.txt "$out"/one-*-scene.txt \
+        "$out"/two-*-pace.txt >/dev/null 2>&1; then
         echo "== monitors=2 $monitor: REFUSED, a run's frame was not textured on every monitor" \
             "(or a run gave no report): ${refused:-no report}"
         exit 1
     fi
-    # Per run: the first textured frame on every monitor, the frame, the peak working set; per
-    # dark run, its CPU seconds per minute of dark.
+    # Per unpaced run: the first textured frame on every monitor, the peak working set, the CPU
+    # time per frame; per dark run, its CPU seconds per minute of dark.
     for r in $(seq "$rounds"); do
         for tag in one two; do
             awk '{ v[$1] = $2 } END {
                 print "first_frame_ms", v["first_every_monitor_visible_frame_ms"]
-                print "frame_ms", v["frame_median_ms"]
                 print "peak_working_set_mb", v["peak_working_set_mb"]
                 print "cpu_per_frame_ms", (v["frames"] > 0 && v["process_cpu_s"] > 0) ? \
                     v["process_cpu_s"] * 1000 / v["frames"] : -1 }' \
@@ -114,21 +203,18 @@ if [ -z "${LUMO_BENCH_INNER:-}" ]; then
                 if (tw > 1) tw /= 2; if (th > 1) th /= 2 }
             printf "%.1f", (t + w * h * 3 + w * h * 12) / 1048576 }')
     two_first=$(figure first_frame_ms "$out/two.txt") one_first=$(figure first_frame_ms "$out/one.txt")
-    two_frame=$(figure frame_ms "$out/two.txt") one_frame=$(figure frame_ms "$out/one.txt")
     two_peak=$(figure peak_working_set_mb "$out/two.txt") one_peak=$(figure peak_working_set_mb "$out/one.txt")
     two_cpu=$(figure cpu_per_frame_ms "$out/two.txt") one_cpu=$(figure cpu_per_frame_ms "$out/one.txt")
     dark=$(awk '$1 == "dark_cpu_s_per_min" { if ($2 < 0) print "-"; else printf "%.3f\n", $2 }
         END {}' "$out/two.txt")
     dark=${dark:--}
     growth=$(awk -v a="$two_peak" -v b="$one_peak" 'BEGIN { if (a != "-" && b != "-") printf "%+.1f", a - b; else print "-" }')
-    verdict() { awk -v v="$1" -v g="$2" 'BEGIN { if (v == "-") print "not measured"; else print (v + 0 <= g + 0 ? "met" : "MISSED") }'; }
+    verdict() { judge "$1" -1e9 "$2"; }
     echo "== monitors=2 $monitor: two monitors side by side against the primary alone (Xephyr both;" \
         "medians of $rounds interleaved rounds; dark: the display reported off for ${dark_seconds} s)"
     printf '%-22s %10s %10s %8s   %s\n' figure two one ratio goal
     printf '%-22s %10s %10s %8s   %s\n' first_frame_ms "$two_first" "$one_first" \
         "$(ratio "$two_first" "$one_first")" "<= 1.5x: $(verdict "$(ratio "$two_first" "$one_first")" 1.5)"
-    printf '%-22s %10s %10s %8s   %s\n' frame_ms "$two_frame" "$one_frame" \
-        "$(ratio "$two_frame" "$one_frame")" "<= 2.2x: $(verdict "$(ratio "$two_frame" "$one_frame")" 2.2)"
     printf '%-22s %10s %10s %8s   %s\n' cpu_per_frame_ms "$two_cpu" "$one_cpu" \
         "$(ratio "$two_cpu" "$one_cpu")" "the renderer's own CPU per frame (no goal)"
     printf '%-22s %10s %10s %8s   %s\n' peak_working_set_mb "$two_peak" "$one_peak" "$growth" \
@@ -136,11 +222,14 @@ if [ -z "${LUMO_BENCH_INNER:-}" ]; then
     printf '%-22s %10s %10s %8s   %s\n' dark_cpu_s_per_min "$dark" - - \
         "< 0.6: $(verdict "$dark" 0.599)"
     echo "(first_frame_ms: from process creation to the swap of the last monitor's first textured" \
-        "frame; frame_ms: the primary's frame median, each frame drawing every monitor;" \
-        "cpu_per_frame_ms: the process's CPU time over the run, start-up included, per frame)"
+        "frame; cpu_per_frame_ms: the process's CPU time over the run, start-up included, per" \
+        "frame; both and the peak from unpaced runs)"
     echo "summary monitors=2 $monitor first_frame_ms=$two_first one_monitor_first_frame_ms=$one_first" \
-        "frame_ms=$two_frame one_monitor_frame_ms=$one_frame peak_working_set_mb=$two_peak" \
-        "one_monitor_peak_working_set_mb=$one_peak dark_cpu_s_per_min=$dark"
+        "peak_working_set_mb=$two_peak one_monitor_peak_working_set_mb=$one_peak" \
+        "dark_cpu_s_per_min=$dark"
+    median "$out/two-pace.txt" "$out"/two-*-pace.txt
+    median "$out/two-unpaced.txt" "$out"/two-*-scene.txt
+    pacing_report "$monitor" 2 "$out/two-pace.txt" "$out/two-unpaced.txt"
     exit "$status"
 fi
 
@@ -177,9 +266,11 @@ run() { # program report [seconds [environment...]]
 run renderer_floor "$work/warm-up.txt" 1
 
 if [ "$LUMO_BENCH_INNER" = monitors ]; then
-    # One round of the outer loop: the scene; on two monitors also a run that goes dark.
-    run renderer_bench "$LUMO_BENCH_OUT-scene.txt"
+    # One round of the outer loop: the scene unpaced; on two monitors also paced, and a run that
+    # goes dark.
+    run renderer_bench "$LUMO_BENCH_OUT-scene.txt" "$seconds" "$unpaced"
     if [ "${LUMO_MONITORS:-1}" -gt 1 ]; then
+        run renderer_bench "$LUMO_BENCH_OUT-pace.txt"
         run renderer_bench "$LUMO_BENCH_OUT-dark.txt" $((dark_seconds + 2)) LUMO_BENCH_DARK_AFTER_S=2
     fi
     exit 0
@@ -220,22 +311,23 @@ add_parts() { # report textured-frame-key
 
 # Each round starts with the next program, so that each takes every place in the order alike
 # (a start right after another program's end pays for some of its clean-up).
-order=(scene same floor)
+order=(scene same floor pace)
 for r in $(seq "$rounds"); do
-    for i in 0 1 2; do
-        case ${order[$(((r - 1 + i) % 3))]} in
-        scene) run renderer_bench "$work/scene-$r.txt"
+    for i in 0 1 2 3; do
+        case ${order[$(((r - 1 + i) % 4))]} in
+        scene) run renderer_bench "$work/scene-$r.txt" "$seconds" "$unpaced"
             add_parts "$work/scene-$r.txt" first_visible_frame_ms ;;
-        same) run renderer_same_work "$work/same-$r.txt"
+        same) run renderer_same_work "$work/same-$r.txt" "$seconds" "$unpaced"
             add_parts "$work/same-$r.txt" first_frame_ms ;;
-        floor) run renderer_floor "$work/floor-$r.txt"
+        floor) run renderer_floor "$work/floor-$r.txt" "$seconds" "$unpaced"
             add_parts "$work/floor-$r.txt" first_frame_ms ;;
+        pace) run renderer_bench "$work/pace-$r.txt" ;;
         esac
     done
 done
 
 echo
-refused=$(untextured "$work"/scene-*.txt "$work"/same-*.txt)
+refused=$(untextured "$work"/scene-*.txt "$work"/same-*.txt "$work"/pace-*.txt)
 if [ -n "$refused" ]; then
     echo "== $LUMO_SCREEN: REFUSED, the frame was not textured in: $(basename -a $refused | tr '\n' ' ')"
     exit 1
@@ -250,7 +342,8 @@ row() { # name scene same floor
 }
 header() { printf '%-26s %10s %10s %10s %9s %9s\n' "$1" scene same-work clear /same /clear; }
 
-echo "== $LUMO_SCREEN (every run of the scene and the same-work floor textured; medians of $rounds rounds)"
+echo "== $LUMO_SCREEN (pacing off; every run of the scene and the same-work floor textured; medians of" \
+    "$rounds rounds)"
 header figure
 for key in first_textured_frame_ms first_frame_ms first_visible_frame_ms frame_median_ms \
     frame_p99_ms snapshot_read_ms texture_build_ms texture_storage_ms system_builder_ms frames; do
@@ -268,3 +361,5 @@ echo "summary $LUMO_SCREEN first_textured_frame_ms=$(figure first_textured_frame
     "same_work_first_textured_frame_ms=$(figure first_textured_frame_ms "$same")" \
     "texture_build_ms=$(figure texture_build_ms "$scene")" \
     "system_builder_ms=$(figure system_builder_ms "$scene")"
+median "$work/pace.txt" "$work"/pace-*.txt
+pacing_report "$LUMO_SCREEN" 1 "$work/pace.txt" "$scene"

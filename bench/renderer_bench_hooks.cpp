@@ -5,6 +5,11 @@
 // into a scratch texture, so that both builders are compared on the same picture in the same
 // run. With LUMO_BENCH_DARK_AFTER_S set, the display is reported off that many seconds after the
 // first frame, and the CPU time the program takes while it is dark is recorded.
+//
+// Pacing: from LUMO_BENCH_STEADY_AFTER_S (1 s) after the first frame, each monitor's frames and
+// their intervals, and the process's CPU time over the same span, sampled a few times a second on
+// the primary's frames so that the sampling costs nothing that counts. LUMO_BENCH_UNPACED=1 turns
+// the loop's pacing off: every monitor drawn on every pass, no swap asked to wait.
 
 #include "bench_hooks.h"
 
@@ -52,7 +57,19 @@ struct Record {
     double systemBuilder = -1.0;
     bool skipNextFrame = false; // the frame that paid for the system builder's run
     std::vector<float> frames;
+    bool unpaced = false;
+    double steadyAfter = 1.0;
+    std::vector<std::uint32_t> refreshHz;        // per monitor
+    std::vector<std::vector<double>> frameTimes; // per monitor, from the steady span's start
+    std::vector<std::vector<float>> frameSteps;  // per monitor, alike
+    double steadyStart = -1.0;
+    double steadyEnd = -1.0;
+    double steadyCpuStart = 0.0;
+    double steadyCpuEnd = 0.0;
 };
+
+constexpr std::size_t kSteadyFramesKept = 200'000;
+constexpr double kCpuSampleSeconds = 0.25;
 
 Record record = [] {
     Record r;
@@ -115,6 +132,11 @@ void OnEntry() {
     if (const char* dark = std::getenv("LUMO_BENCH_DARK_AFTER_S")) {
         record.darkAfter = std::atof(dark);
     }
+    if (const char* steady = std::getenv("LUMO_BENCH_STEADY_AFTER_S")) {
+        record.steadyAfter = std::atof(steady);
+    }
+    const char* unpaced = std::getenv("LUMO_BENCH_UNPACED");
+    record.unpaced = unpaced != nullptr && std::atoi(unpaced) == 1;
 }
 
 namespace {
@@ -163,6 +185,11 @@ void BeginView(std::size_t view) {
     if (record.textured.size() <= view) {
         record.textured.resize(view + 1, false);
         record.framesDrawn.resize(view + 1, 0);
+        record.refreshHz.resize(view + 1, 0);
+        record.frameTimes.resize(view + 1);
+        record.frameSteps.resize(view + 1);
+        record.frameTimes[view].reserve(kSteadyFramesKept);
+        record.frameSteps[view].reserve(kSteadyFramesKept);
     }
 }
 
@@ -208,7 +235,45 @@ void OnDisplayRest(bool dark) {
     }
 }
 
+bool PacingOff() {
+    return record.unpaced;
+}
+
+void OnRefreshRate(std::size_t view, std::uint32_t hz) {
+    if (view < record.refreshHz.size()) {
+        record.refreshHz[view] = hz;
+    }
+}
+
+namespace {
+
+// The steady span: begun on a primary's frame once the start-up has settled, moved on by the
+// primary's frames a few times a second, with the process's CPU time at both ends.
+void RecordSteadyFrame(std::size_t view, float frameSeconds) {
+    const double now = Now();
+    if (view == 0 && record.firstFrame >= 0.0) {
+        if (record.steadyStart < 0.0 &&
+            SinceProcessStart() - record.firstFrame >= record.steadyAfter) {
+            record.steadyStart = record.steadyEnd = now;
+            record.steadyCpuStart = record.steadyCpuEnd = ProcessCpuSeconds();
+            return;
+        }
+        if (record.steadyStart >= 0.0 && now - record.steadyEnd >= kCpuSampleSeconds) {
+            record.steadyEnd = now;
+            record.steadyCpuEnd = ProcessCpuSeconds();
+        }
+    }
+    if (record.steadyStart >= 0.0 && view < record.frameTimes.size() &&
+        record.frameTimes[view].size() < kSteadyFramesKept) {
+        record.frameTimes[view].push_back(now);
+        record.frameSteps[view].push_back(frameSeconds);
+    }
+}
+
+} // namespace
+
 void OnFrameDrawn(std::size_t view, float frameSeconds) {
+    RecordSteadyFrame(view, frameSeconds);
     if (view < record.framesDrawn.size() && record.framesDrawn[view] < 2 &&
         ++record.framesDrawn[view] == 2 &&
         std::all_of(record.framesDrawn.begin(), record.framesDrawn.end(),
@@ -276,6 +341,40 @@ void OnExit() {
     std::fprintf(out, "frames %zu\n", record.frames.size());
     std::fprintf(out, "frame_median_ms %.3f\n", Ms(Percentile(record.frames, 0.5)));
     std::fprintf(out, "frame_p99_ms %.3f\n", Ms(Percentile(record.frames, 0.99)));
+    std::fprintf(out, "unpaced %d\n", record.unpaced ? 1 : 0);
+    // Pacing, over the steady span; each monitor's figures end in its number (0 the primary).
+    const double span = record.steadyEnd - record.steadyStart;
+    const bool steady = record.steadyStart >= 0.0 && span > 0.0;
+    std::fprintf(out, "steady_s %.3f\n", steady ? span : -1.0);
+    std::fprintf(out, "cpu_s_per_min %.3f\n",
+                 steady ? (record.steadyCpuEnd - record.steadyCpuStart) / span * 60.0 : -1.0);
+    for (std::size_t v = 0; v < record.frameTimes.size(); ++v) {
+        std::vector<float> steps;
+        for (std::size_t i = 0; i < record.frameTimes[v].size(); ++i) {
+            const double t = record.frameTimes[v][i];
+            if (t > record.steadyStart && t <= record.steadyEnd) {
+                steps.push_back(record.frameSteps[v][i]);
+            }
+        }
+        std::fprintf(out, "refresh_hz_%zu %u\n", v, record.refreshHz[v]);
+        std::fprintf(out, "steady_frames_%zu %zu\n", v, steps.size());
+        std::fprintf(out, "frames_per_s_%zu %.3f\n", v,
+                     steady ? static_cast<double>(steps.size()) / span : -1.0);
+        std::fprintf(out, "interval_p50_ms_%zu %.3f\n", v, Ms(Percentile(steps, 0.5)));
+        std::fprintf(out, "interval_p99_ms_%zu %.3f\n", v, Ms(Percentile(steps, 0.99)));
+        // The interval in which a moment picked at random falls, on average: the sum of the
+        // squared intervals over their sum. What a frame costs at a given moment of the
+        // animation (how large the stars are) is this over the mean interval, where the loop
+        // keeps the processor as busy all the time; see bench/RESULTS-renderer.md.
+        double sum = 0.0;
+        double squares = 0.0;
+        for (const float step : steps) {
+            sum += static_cast<double>(step);
+            squares += static_cast<double>(step) * static_cast<double>(step);
+        }
+        std::fprintf(out, "interval_time_weighted_ms_%zu %.3f\n", v,
+                     sum > 0.0 ? Ms(squares / sum) : -1.0);
+    }
     std::fclose(out);
 }
 

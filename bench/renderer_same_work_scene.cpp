@@ -85,6 +85,10 @@ void ResizeViewport(std::int32_t width, std::int32_t height) {
     glViewport(0, 0, width, height == 0 ? 1 : height);
 }
 
+void ResizeScene(std::int32_t width, std::int32_t height) {
+    ResizeViewport(width, height);
+}
+
 void ShutdownScene(SceneState& scene) {
     scene.texture.Release();
 }

@@ -33,6 +33,11 @@ void OnTextureStorage(double seconds);
 void KeepPicture(std::shared_ptr<const void> storage, const std::uint8_t* pixels,
                  std::int32_t width, std::int32_t height);
 void OnFrameDrawn(std::size_t view, float frameSeconds);
+// The refresh rate monitor `view` is paced at.
+void OnRefreshRate(std::size_t view, std::uint32_t hz);
+// True when the benchmark wants the loop unpaced, as it was before pacing: every monitor drawn on
+// every pass, no swap asked to wait; for the figures pacing is weighed against.
+bool PacingOff();
 // True once, when the benchmark wants the display reported off (the system never reports it
 // under Wine); the window then takes the very notice the system would send.
 bool WantsDarkDisplay();
@@ -49,6 +54,10 @@ inline void OnTextureStorage(double) {}
 inline void KeepPicture(std::shared_ptr<const void>, const std::uint8_t*, std::int32_t,
                         std::int32_t) {}
 inline void OnFrameDrawn(std::size_t, float) {}
+inline void OnRefreshRate(std::size_t, std::uint32_t) {}
+inline bool PacingOff() {
+    return false;
+}
 inline bool WantsDarkDisplay() {
     return false;
 }

@@ -16,19 +16,16 @@ constexpr GUID kMonitorPowerOn = {
 
 void DisplayNotice::Register(HWND window) {
     Reset();
-    handle_ = RegisterPowerSettingNotification(window, &kConsoleDisplayState,
-                                               DEVICE_NOTIFY_WINDOW_HANDLE);
-    if (handle_ == nullptr) {
-        // A system older than the display-state notice knows the monitor power notice.
-        handle_ =
-            RegisterPowerSettingNotification(window, &kMonitorPowerOn, DEVICE_NOTIFY_WINDOW_HANDLE);
-    }
+    handles_[0] = register_(window, &kConsoleDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE);
+    handles_[1] = register_(window, &kMonitorPowerOn, DEVICE_NOTIFY_WINDOW_HANDLE);
 }
 
 void DisplayNotice::Reset() {
-    if (handle_ != nullptr) {
-        UnregisterPowerSettingNotification(handle_);
-        handle_ = nullptr;
+    for (HPOWERNOTIFY& handle : handles_) {
+        if (handle != nullptr) {
+            unregister_(handle);
+            handle = nullptr;
+        }
     }
 }
 

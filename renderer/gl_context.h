@@ -30,6 +30,19 @@ class GlContext {
         }
     }
     bool Valid() const { return context_ != nullptr; }
+    // Asks that this context's swaps wait for `interval` vertical blanks (0: none), where the
+    // driver offers WGL_EXT_swap_control; false where it does not. A driver setting may overrule
+    // either answer, which is why the loop measures what the swaps do.
+    bool SetSwapInterval(int interval) const {
+        if (context_ == nullptr) {
+            return false;
+        }
+        MakeCurrent();
+        using SwapInterval = BOOL(WINAPI*)(int);
+        const auto set = reinterpret_cast<SwapInterval>(
+            reinterpret_cast<void*>(wglGetProcAddress("wglSwapIntervalEXT")));
+        return set != nullptr && set(interval) != FALSE;
+    }
     void Reset() {
         if (context_ != nullptr) {
             wglMakeCurrent(dc_, nullptr);

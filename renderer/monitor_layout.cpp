@@ -23,4 +23,14 @@ LayoutChange CompareLayouts(const std::vector<MonitorPlace>& covered,
     return change;
 }
 
+std::optional<MonitorPlace> FollowPrimaryScreen(const MonitorPlace& window,
+                                                std::int32_t screenWidth,
+                                                std::int32_t screenHeight) {
+    const MonitorPlace screen{0, 0, screenWidth, screenHeight};
+    if (screenWidth <= 0 || screenHeight <= 0 || window == screen) {
+        return std::nullopt;
+    }
+    return screen;
+}
+
 } // namespace lumo

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace lumo {
@@ -26,5 +27,13 @@ struct LayoutChange {
 // system lists them now. A place listed twice is covered once.
 LayoutChange CompareLayouts(const std::vector<MonitorPlace>& covered,
                             const std::vector<MonitorPlace>& now);
+
+// Where the primary's window goes after a change of the displays: over the whole primary screen,
+// which starts at the desktop's origin, when `window` is elsewhere or of another size (the
+// primary's resolution changed, another monitor became the primary); none when it covers the
+// screen already, or when the screen's size cannot be read (0).
+std::optional<MonitorPlace> FollowPrimaryScreen(const MonitorPlace& window,
+                                                std::int32_t screenWidth,
+                                                std::int32_t screenHeight);
 
 } // namespace lumo

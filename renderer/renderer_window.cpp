@@ -1,7 +1,8 @@
 // The renderer's windows and loop: one borderless window over the whole primary screen, titled so
 // that the saver can find it, and one over every other monitor, each with a GL context and a star
-// field of its own; a loop that draws a frame on every monitor whenever the queue is empty, and
-// rests while the display is off. Esc or the platform's close command on any of them ends it.
+// field of its own; a loop that draws each monitor's frames at that monitor's refresh rate, waits
+// between them for the next frame due or the next message, whichever comes first, and rests while
+// the display is off. Esc or the platform's close command on any of them ends it.
 
 #include "renderer_window.h"
 
@@ -9,15 +10,20 @@
 #include "display_notice.h"
 #include "display_rest.h"
 #include "frame_clock.h"
+#include "frame_pacer.h"
+#include "frame_wait.h"
 #include "gl_context.h"
 #include "monitor_capture.h"
 #include "monitor_layout.h"
 #include "program_contract.h"
+#include "refresh_rate.h"
 #include "scene.h"
+#include "swap_wait_probe.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace lumo {
@@ -43,6 +49,7 @@ struct MonitorView {
     std::int32_t clientHeight = 0;
     bool sceneReady = false;
     FrameClock clock;
+    FramePacer pacer;
     SceneState scene;
     std::uint32_t seed = 1;
     // The monitor's photograph, until its scene has made a texture of it.
@@ -58,6 +65,9 @@ struct RendererProgram {
     DisplayRest rest;
     DisplayNotice displayNotice;
     std::uint32_t monitorsSeen = 0;
+    std::int64_t countFrequency = 1;
+    // Whether the primary's swaps wait for its display, so that the loop need not.
+    SwapWaitProbe swapWait;
 };
 
 RendererProgram program;
@@ -130,13 +140,49 @@ void SetupPixelFormat(HDC dc) {
     SetPixelFormat(dc, ChoosePixelFormat(dc, &descriptor), &descriptor);
 }
 
-// A frame wanted on every star field: the next WM_PAINT of each draws it.
-void RequestFrames() {
+// A monitor whose frames the loop asks for: a star field, set up, with a context of its own.
+bool Draws(const MonitorView& view) {
+    return view.starField && view.window != nullptr && view.sceneReady &&
+           view.renderContext.Valid();
+}
+
+// Each monitor's rate read afresh (at the start, after a change of the displays, with the
+// display back), the next frame of each due at once, and the primary's swaps probed again.
+void StartPacing() {
+    for (std::size_t i = 0; i < program.views.size(); ++i) {
+        MonitorView& view = *program.views[i];
+        view.pacer.SetRate(program.countFrequency, ReportedRefreshHz(view.window));
+        view.pacer.Restart();
+        bench::OnRefreshRate(i, view.pacer.refreshHz());
+    }
+    if (!program.views.empty()) {
+        program.swapWait.Start(program.views.front()->pacer.period());
+    }
+}
+
+// Asks for a frame on every monitor that is due: the next WM_PAINT of each draws it. Returns how
+// long the loop may wait when none is due; none when no monitor can draw (the display is off).
+std::optional<std::int64_t> RequestDueFrames() {
+    if (program.rest.dark()) {
+        return std::nullopt;
+    }
+    // While the primary's swaps are probed every monitor draws on every pass, as in the start-up:
+    // the first frames come as soon as each scene is ready. A primary that cannot draw tells
+    // nothing, and the loop paces every monitor itself.
+    const bool probing =
+        !program.views.empty() && Draws(*program.views.front()) && program.swapWait.probing();
+    PassPlan plan(QueryCounter());
     for (const auto& view : program.views) {
-        if (view->starField && view->window != nullptr) {
+        if (!Draws(*view)) {
+            continue;
+        }
+        const bool atOnce =
+            bench::PacingOff() || probing || (IsPrimary(*view) && !program.swapWait.loopWaits());
+        if (plan.Draws(view->pacer, atOnce)) {
             InvalidateRect(view->window, nullptr, FALSE);
         }
     }
+    return plan.waitTicks();
 }
 
 void PaintView(MonitorView& view) {
@@ -163,7 +209,12 @@ void PaintView(MonitorView& view) {
         return;
     }
     view.renderContext.MakeCurrent();
-    const float frameSeconds = view.clock.Step(QueryCounter());
+    const std::int64_t now = QueryCounter();
+    const float frameSeconds = view.clock.Step(now);
+    view.pacer.FrameStarted(now);
+    if (primary) {
+        program.swapWait.FrameStarted(now);
+    }
     DrawFrame(view.scene, frameSeconds);
     if (primary) {
         bench::Mark(bench::Step::FrameIssued);
@@ -187,6 +238,7 @@ void OnDisplayState(std::uint32_t state) {
         for (const auto& view : program.views) {
             view->clock.Resume(now);
         }
+        StartPacing();
         bench::OnDisplayRest(false);
         break;
     }
@@ -217,8 +269,23 @@ bool OpenMonitorWindow(MonitorView& view, HWND owner) {
     return true;
 }
 
+// After a change of the displays the primary's window covers the primary screen again, at its new
+// resolution: its WM_SIZE gives the scene the new size, and the picture stays.
+void FollowPrimary(HWND primary) {
+    RECT r{};
+    if (GetWindowRect(primary, &r) == FALSE) {
+        return;
+    }
+    const MonitorPlace window{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    if (const auto screen = FollowPrimaryScreen(window, GetSystemMetrics(SM_CXSCREEN),
+                                                GetSystemMetrics(SM_CYSCREEN))) {
+        SetWindowPos(primary, nullptr, screen->left, screen->top, screen->width, screen->height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 // After a change of the monitors: a monitor attached gets a black window, a monitor gone loses
-// its own. The primary's window stays as it is.
+// its own.
 void FollowMonitors(HWND primary) {
     std::vector<MonitorPlace> covered;
     for (std::size_t i = 1; i < program.views.size(); ++i) {
@@ -250,6 +317,8 @@ LRESULT HandleMessage(MonitorView& view, HWND window, UINT message, WPARAM wPara
             view.deviceContext.Acquire(window);
             SetupPixelFormat(view.deviceContext.Get());
             view.renderContext.Create(view.deviceContext.Get());
+            // A pass over every monitor waits for one vertical blank at the most: the primary's.
+            view.renderContext.SetSwapInterval(primary && !bench::PacingOff() ? 1 : 0);
             bench::Mark(bench::Step::ContextMade);
         }
         return 0;
@@ -258,7 +327,11 @@ LRESULT HandleMessage(MonitorView& view, HWND window, UINT message, WPARAM wPara
         view.clientHeight = HIWORD(lParam);
         if (view.renderContext.Valid()) {
             view.renderContext.MakeCurrent();
-            ResizeViewport(view.clientWidth, view.clientHeight);
+            if (view.sceneReady) {
+                ResizeScene(view.clientWidth, view.clientHeight);
+            } else {
+                ResizeViewport(view.clientWidth, view.clientHeight);
+            }
         }
         return 0;
     case WM_PAINT:
@@ -304,7 +377,9 @@ LRESULT HandleMessage(MonitorView& view, HWND window, UINT message, WPARAM wPara
         break;
     case kFollowMonitors:
         if (primary) {
+            FollowPrimary(window);
             FollowMonitors(window);
+            StartPacing();
         }
         return 0;
     case WM_DESTROY:
@@ -359,6 +434,8 @@ bool RegisterWindowClasses(HINSTANCE instance) {
 }
 
 int RunMessageLoop() {
+    const FrameWait frameWait;
+    StartPacing();
     MSG message{};
     // A paint request is pending here: the window has never been validated.
     PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
@@ -366,13 +443,13 @@ int RunMessageLoop() {
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
-        } else if (program.rest.dark()) {
-            // Nothing to draw while the display is off: sleep until a message comes (Esc, the
-            // display back), rather than spin on frames nobody sees.
-            WaitMessage();
+        } else if (const std::optional<std::int64_t> wait = RequestDueFrames(); !wait) {
+            // Nothing to draw while the display is off (or no monitor can draw): sleep until a
+            // message comes (Esc, the display back), rather than spin on frames nobody sees.
+            FrameWait::WaitForMessage();
         } else {
-            // No sleep and no cap: an empty queue means the next frame.
-            RequestFrames();
+            // Until the first monitor's next frame is due; a message ends the wait at once.
+            frameWait.Wait(*wait, program.countFrequency);
         }
     }
     return static_cast<int>(message.wParam);
@@ -422,6 +499,7 @@ int Run(HINSTANCE instance) {
 
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
+    program.countFrequency = frequency.QuadPart;
     const std::int64_t start = QueryCounter();
     for (const auto& view : program.views) {
         view->clock.Start(frequency.QuadPart, start);

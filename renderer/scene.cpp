@@ -36,17 +36,22 @@ void DrawStar(SceneState& scene, int i, float frameSeconds) {
     glPopMatrix();
 }
 
+// The camera's lens for a window of this size; a height of 0 counts as 1.
+void SetProjection(std::int32_t width, std::int32_t height) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(kFieldOfViewDegrees,
+                   static_cast<double>(width) / static_cast<double>(height == 0 ? 1 : height),
+                   kNearPlane, kFarPlane);
+    glMatrixMode(GL_MODELVIEW);
+}
+
 } // namespace
 
 bool InitScene(SceneState& scene, std::int32_t clientWidth, std::int32_t clientHeight,
                const SceneSource& source) {
     glViewport(0, 0, clientWidth, clientHeight);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(kFieldOfViewDegrees,
-                   static_cast<double>(clientWidth) / static_cast<double>(clientHeight), kNearPlane,
-                   kFarPlane);
-    glMatrixMode(GL_MODELVIEW);
+    SetProjection(clientWidth, clientHeight);
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -kCameraDistance);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
@@ -91,6 +96,11 @@ void DrawFrame(SceneState& scene, float frameSeconds) {
 
 void ResizeViewport(std::int32_t width, std::int32_t height) {
     glViewport(0, 0, width, height == 0 ? 1 : height);
+}
+
+void ResizeScene(std::int32_t width, std::int32_t height) {
+    ResizeViewport(width, height);
+    SetProjection(width, height);
 }
 
 void ShutdownScene(SceneState& scene) {

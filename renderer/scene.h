@@ -29,7 +29,11 @@ struct SceneSource {
 bool InitScene(SceneState& scene, std::int32_t clientWidth, std::int32_t clientHeight,
                const SceneSource& source);
 void DrawFrame(SceneState& scene, float frameSeconds);
+// Only the viewport: a window sized before its scene is set up.
 void ResizeViewport(std::int32_t width, std::int32_t height);
+// A scene set up and then resized (the primary's resolution changed): the viewport and the
+// camera's lens take the new size; the picture and the stars stay.
+void ResizeScene(std::int32_t width, std::int32_t height);
 // Gives the texture back; call it with the scene's context current (or none at all).
 void ShutdownScene(SceneState& scene);
 

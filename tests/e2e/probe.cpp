@@ -32,6 +32,9 @@
 //                                     per simple element: "role<TAB>name<TAB>states<TAB>default
 //                                     action<TAB>value" (states as words, comma-separated)
 //   probe a11y-do <title> <role> <name>  runs the default action of the first such object
+//   probe display-mode <w> <h>        changes the primary's resolution (Wine does so in its
+//                                     virtual desktop alone); prints ChangeDisplaySettingsEx's
+//                                     result, 0 on success
 // Titles and texts are UTF-8 on the command line and in the output.
 
 #include <windows.h>
@@ -486,10 +489,22 @@ int DoDefaultAction(HWND h, const std::string& role, const std::string& name) {
     return rc;
 }
 
+int DisplayMode(int width, int height) {
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = static_cast<DWORD>(width);
+    mode.dmPelsHeight = static_cast<DWORD>(height);
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
+    Print(std::to_string(result));
+    return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+}
+
 int Usage() {
     Print("usage: probe "
           "wait-window|wait-gone|window-info|texts|controls|click|key|post-key|close|list|windows|"
-          "monitors|acp|cursor|desktop|topmost|run|long-path|set-text|a11y|a11y-do ...");
+          "monitors|acp|cursor|desktop|topmost|run|long-path|set-text|a11y|a11y-do|"
+          "display-mode ...");
     return 2;
 }
 
@@ -551,6 +566,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (cmd == L"long-path") {
         return LongPath(arg(2));
+    }
+    if (cmd == L"display-mode") {
+        return DisplayMode(coordinate(2), coordinate(3));
     }
 
     HWND h = FindTop(arg(2));

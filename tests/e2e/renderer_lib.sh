@@ -19,8 +19,15 @@ make_snapshot() {
     convert -size "$size" -seed 7 plasma:fractal -type TrueColor BMP3:"$SNAPSHOT"
 }
 
+# With RENDERER_SWAP_LOG set, Wine writes there a line for every swap, with its time in
+# milliseconds and the device context of the window swapped.
 start_renderer() {
-    (cd "$LUMO_DIST" && exec wine ./ルモヴェイン.dll) &
+    if [ -n "${RENDERER_SWAP_LOG:-}" ]; then
+        (cd "$LUMO_DIST" &&
+            WINEDEBUG=+timestamp,-all,trace+wgl exec wine ./ルモヴェイン.dll 2>"$RENDERER_SWAP_LOG") &
+    else
+        (cd "$LUMO_DIST" && exec wine ./ルモヴェイン.dll) &
+    fi
     renderer_pid=$!
     renderer_window=""
     for _ in $(seq 200); do

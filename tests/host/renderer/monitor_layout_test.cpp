@@ -33,4 +33,13 @@ TEST(MonitorLayout, AddedMonitorsGetAWindowAndGoneOnesLoseTheirs) {
     EXPECT_EQ(allGone.gone, (std::vector<std::size_t>{0, 1}));
 }
 
+TEST(MonitorLayout, ThePrimarysWindowFollowsThePrimaryScreensNewSize) {
+    const MonitorPlace covering{0, 0, 1024, 768};
+    EXPECT_EQ(lumo::FollowPrimaryScreen(covering, 1024, 768), std::nullopt);
+    EXPECT_EQ(lumo::FollowPrimaryScreen(covering, 1920, 1080), (MonitorPlace{0, 0, 1920, 1080}));
+    EXPECT_EQ(lumo::FollowPrimaryScreen(covering, 800, 600), (MonitorPlace{0, 0, 800, 600}));
+    // A screen that cannot be read leaves the window where it is.
+    EXPECT_EQ(lumo::FollowPrimaryScreen(covering, 0, 0), std::nullopt);
+}
+
 } // namespace

@@ -27,6 +27,10 @@ void KeepPicture(std::shared_ptr<const void>, const std::uint8_t*, std::int32_t,
 void OnFrameDrawn(std::size_t view, float frameSeconds) {
     frames.push_back({view, frameSeconds});
 }
+void OnRefreshRate(std::size_t, std::uint32_t) {}
+bool PacingOff() {
+    return false;
+}
 bool WantsDarkDisplay() {
     return false;
 }

@@ -73,12 +73,22 @@ TEST_F(SceneTest, SetUpLeavesPerspectiveCameraAndAdditiveBlending) {
     EXPECT_EQ(destination, GL_ONE);
 }
 
-TEST_F(SceneTest, AResizeMovesOnlyTheViewportAndNeverToZeroHeight) {
+TEST_F(SceneTest, AResizeMovesTheViewportNeverToZeroHeightAndOnceSetUpTheLensToo) {
     ASSERT_TRUE(lumo::InitScene(scene_, 200, 100, source_));
     const auto projection = Matrix(GL_PROJECTION_MATRIX);
+    const auto modelView = Matrix(GL_MODELVIEW_MATRIX);
     lumo::ResizeViewport(100, 0);
     EXPECT_EQ(Viewport(), (std::array<GLint, 4>{0, 0, 100, 1}));
     EXPECT_EQ(Matrix(GL_PROJECTION_MATRIX), projection);
+
+    // A scene resized once set up (a new resolution) takes the new shape in its lens too; the
+    // camera stays.
+    lumo::ResizeScene(300, 100);
+    EXPECT_EQ(Viewport(), (std::array<GLint, 4>{0, 0, 300, 100}));
+    const double f = 1.0 / std::tan(27.5 * 3.14159265358979 / 180.0);
+    EXPECT_NEAR(Matrix(GL_PROJECTION_MATRIX)[0], f / 3.0, 1e-5);
+    EXPECT_NEAR(Matrix(GL_PROJECTION_MATRIX)[5], f, 1e-5);
+    EXPECT_EQ(Matrix(GL_MODELVIEW_MATRIX), modelView);
 }
 
 TEST_F(SceneTest, FirstFrameIsBlackAndTheStarsShineFromTheThird) {
