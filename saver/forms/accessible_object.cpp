@@ -198,7 +198,7 @@ class AccessibleObject final : public IAccessible {
             Require(out);
             *out = nullptr;
             ControlBase& child = Named(id);
-            if (&child == static_cast<ControlBase*>(&Self())) {
+            if (&child == &Self()) {
                 return E_INVALIDARG;
             }
             const HWND hwnd = child.OwnWindow();
@@ -323,7 +323,7 @@ class AccessibleObject final : public IAccessible {
         return Guarded([&] {
             Require(out);
             ::VariantInit(out);
-            const long from = &Named(start) == static_cast<ControlBase*>(&Self()) ? 0 : start.lVal;
+            const long from = &Named(start) == &Self() ? 0 : start.lVal;
             const std::vector<ControlBase*> children = Children();
             const long count = static_cast<long>(children.size());
             long to = 0;
