@@ -2,6 +2,7 @@
 
 #include "face_layout.h"
 #include "face_pictures.h"
+#include "form.h"
 #include "skip_on_error.h"
 #include "wide_text.h"
 

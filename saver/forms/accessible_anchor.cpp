@@ -2,7 +2,7 @@
 
 #include "accessible_object.h"
 #include "container.h"
-#include "control.h"
+#include "control_base.h"
 
 #include <oleacc.h>
 
@@ -52,25 +52,27 @@ void AnswerAsParent(HWND part) {
 }
 
 void NotifyAccessibleEvent(ControlBase& control, DWORD event) {
-    if (const Control* windowed = control.Windowed()) {
-        if (const HWND hwnd = windowed->Hwnd()) {
+    if (!control.Windowless()) {
+        if (const HWND hwnd = control.OwnWindow()) {
             ::NotifyWinEvent(event, hwnd, OBJID_CLIENT, CHILDID_SELF);
         }
         return;
     }
-    auto* container = dynamic_cast<Control*>(&control.Parent());
-    if (container == nullptr || container->Hwnd() == nullptr) {
+    // Only a container that is a windowed control itself has an object of ours.
+    const auto* container = dynamic_cast<const ControlBase*>(&control.Parent());
+    const HWND containerWindow = container != nullptr ? container->OwnWindow() : nullptr;
+    if (containerWindow == nullptr) {
         return; // no object of ours stands for it
     }
     const std::vector<ControlBase*> children = AccessibleChildrenOf(control.Parent());
     const auto at = std::find(children.begin(), children.end(), &control);
     if (at != children.end()) {
-        ::NotifyWinEvent(event, container->Hwnd(), OBJID_CLIENT,
+        ::NotifyWinEvent(event, containerWindow, OBJID_CLIENT,
                          static_cast<LONG>(at - children.begin() + 1));
     }
 }
 
-LRESULT AccessibleAnchor::Answer(Control& control, WPARAM wParam) {
+LRESULT AccessibleAnchor::Answer(ControlBase& control, WPARAM wParam) {
     StartComOnThisThread();
     if (object_ == nullptr) {
         object_ = MakeAccessibleObject(control);
@@ -87,16 +89,16 @@ void AccessibleAnchor::Cut() {
     }
 }
 
-void AccessibleAnchor::RunAction(Control& control, WPARAM wParam) {
+void AccessibleAnchor::RunAction(ControlBase& control, WPARAM wParam) {
     // Only compared until it is found among the controls: anyone may post the message.
     const auto* named = reinterpret_cast<const ControlBase*>(wParam);
-    if (named == static_cast<ControlBase*>(&control)) {
+    if (named == &control) {
         control.DoDefaultAction();
         return;
     }
     if (const auto* container = dynamic_cast<const Container*>(&control)) {
         for (ControlBase* child : AccessibleChildrenOf(*container)) {
-            if (child == named && child->Windowed() == nullptr) {
+            if (child == named && child->Windowless()) {
                 child->DoDefaultAction();
                 return;
             }

@@ -9,7 +9,6 @@ struct IAccessible;
 
 namespace lumo {
 
-class Control;
 class ControlBase;
 
 class AccessibleAnchor {
@@ -19,14 +18,15 @@ class AccessibleAnchor {
     AccessibleAnchor& operator=(const AccessibleAnchor&) = delete;
     ~AccessibleAnchor() { Cut(); }
 
-    // The answer to WM_GETOBJECT for OBJID_CLIENT; 0 leaves the message to the system.
-    LRESULT Answer(Control& control, WPARAM wParam);
+    // The answer to WM_GETOBJECT for OBJID_CLIENT of a windowed control; 0 leaves the message
+    // to the system.
+    LRESULT Answer(ControlBase& control, WPARAM wParam);
     void Cut();
 
     // A default action has arrived (AccessibleActionMessage): wParam names the control, which
     // runs only when it is still this one or a windowless child of it, and only if it can take
     // the action now.
-    static void RunAction(Control& control, WPARAM wParam);
+    static void RunAction(ControlBase& control, WPARAM wParam);
 
   private:
     IAccessible* object_ = nullptr;

@@ -2,7 +2,7 @@
 
 #include "accessible_facts.h"
 #include "container.h"
-#include "control.h"
+#include "control_base.h"
 
 #include <oleacc.h>
 
@@ -39,11 +39,6 @@ void Require(const void* out) {
     }
 }
 
-HWND WindowOf(ControlBase& control) {
-    Control* windowed = control.Windowed();
-    return windowed != nullptr ? windowed->Hwnd() : nullptr;
-}
-
 Container* AsContainer(ControlBase& control) {
     return dynamic_cast<Container*>(&control);
 }
@@ -70,7 +65,7 @@ IDispatch* WindowObject(HWND hwnd) {
 
 long StateOf(ControlBase& control, const AccessibleFacts& facts) {
     long state = facts.state;
-    const HWND hwnd = WindowOf(control);
+    const HWND hwnd = control.OwnWindow();
     if (hwnd == nullptr) {
         if (!control.Visible() || !::IsWindowVisible(control.Parent().ContainerWindow())) {
             state |= STATE_SYSTEM_INVISIBLE;
@@ -102,7 +97,7 @@ long StateOf(ControlBase& control, const AccessibleFacts& facts) {
 
 RECT ScreenRectOf(ControlBase& control) {
     RECT r{};
-    if (const HWND hwnd = WindowOf(control)) {
+    if (const HWND hwnd = control.OwnWindow()) {
         ::GetWindowRect(hwnd, &r);
         return r;
     }
@@ -114,7 +109,7 @@ RECT ScreenRectOf(ControlBase& control) {
 // A child as navigation and hit testing name it: a windowed one by its window's object, a
 // windowless one (or one whose window object cannot be had) by its id.
 HRESULT AnswerChild(ControlBase& child, long id, VARIANT* out) {
-    if (const HWND hwnd = WindowOf(child)) {
+    if (const HWND hwnd = child.OwnWindow()) {
         if (IDispatch* object = WindowObject(hwnd)) {
             out->vt = VT_DISPATCH;
             out->pdispVal = object;
@@ -134,7 +129,7 @@ HRESULT AnswerNothing(VARIANT* out) {
 // The object of one windowed control; it holds the control until it is cut off.
 class AccessibleObject final : public IAccessible {
   public:
-    explicit AccessibleObject(Control& control) : control_(&control) {}
+    explicit AccessibleObject(ControlBase& control) : control_(&control) {}
     void Cut() { control_ = nullptr; }
 
     // IUnknown
@@ -187,7 +182,7 @@ class AccessibleObject final : public IAccessible {
         return Guarded([&] {
             Require(out);
             *out = nullptr;
-            *out = WindowObject(Self().Hwnd());
+            *out = WindowObject(Self().OwnWindow());
             return *out != nullptr ? S_OK : S_FALSE;
         });
     }
@@ -203,10 +198,10 @@ class AccessibleObject final : public IAccessible {
             Require(out);
             *out = nullptr;
             ControlBase& child = Named(id);
-            if (&child == static_cast<ControlBase*>(&Self())) {
+            if (&child == &Self()) {
                 return E_INVALIDARG;
             }
-            const HWND hwnd = WindowOf(child);
+            const HWND hwnd = child.OwnWindow();
             *out = hwnd != nullptr ? WindowObject(hwnd) : nullptr;
             return *out != nullptr ? S_OK : S_FALSE; // a simple element: its id is all it is
         });
@@ -267,19 +262,20 @@ class AccessibleObject final : public IAccessible {
         return Guarded([&] {
             Require(out);
             ::VariantInit(out);
-            Control& self = Self();
+            ControlBase& self = Self();
+            const HWND own = self.OwnWindow();
             const HWND focus = ::GetFocus();
-            if (focus == nullptr || (focus != self.Hwnd() && !::IsChild(self.Hwnd(), focus))) {
+            if (focus == nullptr || (focus != own && !::IsChild(own, focus))) {
                 return AnswerNothing(out);
             }
-            if (focus == self.Hwnd() || AsContainer(self) == nullptr) {
+            if (focus == own || AsContainer(self) == nullptr) {
                 out->vt = VT_I4;
                 out->lVal = CHILDID_SELF;
                 return S_OK;
             }
             const std::vector<ControlBase*> children = Children();
             for (std::size_t i = 0; i < children.size(); ++i) {
-                const HWND hwnd = WindowOf(*children[i]);
+                const HWND hwnd = children[i]->OwnWindow();
                 if (hwnd != nullptr && (hwnd == focus || ::IsChild(hwnd, focus))) {
                     return AnswerChild(*children[i], static_cast<long>(i + 1), out);
                 }
@@ -327,7 +323,7 @@ class AccessibleObject final : public IAccessible {
         return Guarded([&] {
             Require(out);
             ::VariantInit(out);
-            const long from = &Named(start) == static_cast<ControlBase*>(&Self()) ? 0 : start.lVal;
+            const long from = &Named(start) == &Self() ? 0 : start.lVal;
             const std::vector<ControlBase*> children = Children();
             const long count = static_cast<long>(children.size());
             long to = 0;
@@ -360,27 +356,27 @@ class AccessibleObject final : public IAccessible {
         return Guarded([&] {
             Require(out);
             ::VariantInit(out);
-            Control& self = Self();
+            const HWND self = Self().OwnWindow();
             const POINT at{x, y};
             RECT outer{};
-            ::GetWindowRect(self.Hwnd(), &outer);
+            ::GetWindowRect(self, &outer);
             if (!::PtInRect(&outer, at)) {
                 return AnswerNothing(out);
             }
             const std::vector<ControlBase*> children = Children();
             POINT inner = at;
-            ::ScreenToClient(self.Hwnd(), &inner);
+            ::ScreenToClient(self, &inner);
             // Windowed children lie over the windowless ones, and the last declared on top.
-            const HWND under = ::ChildWindowFromPointEx(self.Hwnd(), inner, CWP_SKIPINVISIBLE);
+            const HWND under = ::ChildWindowFromPointEx(self, inner, CWP_SKIPINVISIBLE);
             for (std::size_t i = children.size(); i-- > 0;) {
-                const HWND hwnd = WindowOf(*children[i]);
-                if (hwnd != nullptr && hwnd == under && under != self.Hwnd()) {
+                const HWND hwnd = children[i]->OwnWindow();
+                if (hwnd != nullptr && hwnd == under && under != self) {
                     return AnswerChild(*children[i], static_cast<long>(i + 1), out);
                 }
             }
             for (std::size_t i = children.size(); i-- > 0;) {
                 const RECT bounds = children[i]->PixelRect();
-                if (WindowOf(*children[i]) == nullptr && children[i]->Visible() &&
+                if (children[i]->OwnWindow() == nullptr && children[i]->Visible() &&
                     ::PtInRect(&bounds, inner)) {
                     out->vt = VT_I4;
                     out->lVal = static_cast<long>(i + 1);
@@ -402,7 +398,8 @@ class AccessibleObject final : public IAccessible {
             if ((StateOf(control, facts) & STATE_SYSTEM_UNAVAILABLE) != 0) {
                 return E_FAIL; // disabled: nothing happens, as for a click
             }
-            const HWND target = WindowOf(control) != nullptr ? WindowOf(control) : Self().Hwnd();
+            const HWND own = control.OwnWindow();
+            const HWND target = own != nullptr ? own : Self().OwnWindow();
             return ::PostMessageW(target, AccessibleActionMessage(),
                                   reinterpret_cast<WPARAM>(&control), 0)
                        ? S_OK
@@ -415,8 +412,9 @@ class AccessibleObject final : public IAccessible {
   private:
     ~AccessibleObject() = default;
 
-    Control& Self() const {
-        if (control_ == nullptr || control_->Hwnd() == nullptr || !::IsWindow(control_->Hwnd())) {
+    ControlBase& Self() const {
+        if (control_ == nullptr || control_->OwnWindow() == nullptr ||
+            !::IsWindow(control_->OwnWindow())) {
             throw Refusal{CO_E_OBJNOTCONNECTED};
         }
         return *control_;
@@ -428,7 +426,7 @@ class AccessibleObject final : public IAccessible {
     }
     // The control a child id names: the object's own (CHILDID_SELF) or one of its children.
     ControlBase& Named(const VARIANT& id) const {
-        Control& self = Self();
+        ControlBase& self = Self();
         if (id.vt != VT_I4) {
             throw Refusal{E_INVALIDARG};
         }
@@ -450,7 +448,7 @@ class AccessibleObject final : public IAccessible {
         });
     }
 
-    Control* control_;
+    ControlBase* control_;
     LONG references_ = 1;
 };
 
@@ -459,8 +457,8 @@ class AccessibleObject final : public IAccessible {
 std::vector<ControlBase*> AccessibleChildrenOf(const Container& container) {
     std::vector<ControlBase*> shown;
     for (ControlBase* child : container.Children()) {
-        const bool show = child->Windowed() != nullptr ? WindowOf(*child) != nullptr
-                                                       : child->Accessible().role != 0;
+        const bool show =
+            child->Windowless() ? child->Accessible().role != 0 : child->OwnWindow() != nullptr;
         if (show) {
             shown.push_back(child);
         }
@@ -468,7 +466,7 @@ std::vector<ControlBase*> AccessibleChildrenOf(const Container& container) {
     return shown;
 }
 
-IAccessible* MakeAccessibleObject(Control& control) {
+IAccessible* MakeAccessibleObject(ControlBase& control) {
     return new AccessibleObject(control);
 }
 

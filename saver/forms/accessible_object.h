@@ -22,7 +22,6 @@ struct IAccessible;
 namespace lumo {
 
 class Container;
-class Control;
 class ControlBase;
 
 // Spelled here: with the runtime linked statically, the import library's IID_IAccessible is a
@@ -30,8 +29,8 @@ class ControlBase;
 inline constexpr IID kIidAccessible = {
     0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
-// A new object for the control, with one reference (the caller's).
-IAccessible* MakeAccessibleObject(Control& control);
+// A new object for a windowed control, with one reference (the caller's).
+IAccessible* MakeAccessibleObject(ControlBase& control);
 // Cuts an object made by MakeAccessibleObject off its control.
 void CutAccessibleObject(IAccessible* object);
 

@@ -1,24 +1,35 @@
 #include "application.h"
 
-#include "form.h"
 #include "screen_dpi.h"
 #include "twips.h"
 
 namespace lumo::app {
 
 namespace {
-MousePointer g_pointer = MousePointer::Default;
+bool (*g_keyFilter)(const MSG&) = nullptr;
 } // namespace
 
-void RunMessageLoop() {
+std::optional<int> PumpMessagesWhile(const std::function<bool()>& running) {
     MSG msg;
-    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (Form::TranslateTabKey(msg)) {
+    while (running()) {
+        if (::GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+            return static_cast<int>(msg.wParam);
+        }
+        if (g_keyFilter != nullptr && g_keyFilter(msg)) {
             continue;
         }
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
+    return std::nullopt;
+}
+
+void RunMessageLoop() {
+    PumpMessagesWhile([] { return true; });
+}
+
+void SetKeyFilter(bool (*filter)(const MSG& msg)) {
+    g_keyFilter = filter;
 }
 
 void EndProgram() {
@@ -31,16 +42,6 @@ double ScreenWidthTwips() {
 
 double ScreenHeightTwips() {
     return PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN), ScreenDpi());
-}
-
-void SetMousePointer(MousePointer pointer) {
-    g_pointer = pointer;
-    ::SetCursor(::LoadCursorW(
-        nullptr, reinterpret_cast<LPCWSTR>(pointer == MousePointer::Wait ? IDC_WAIT : IDC_ARROW)));
-}
-
-MousePointer CurrentMousePointer() {
-    return g_pointer;
 }
 
 HWND HiddenOwnerWindow() {

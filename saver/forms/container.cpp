@@ -1,7 +1,7 @@
 #include "container.h"
 
-#include "control.h"
-#include "graphic_control.h"
+#include "control_base.h"
+#include "mouse_event.h"
 #include "surface.h"
 #include "win32_handles.h"
 
@@ -11,16 +11,14 @@ namespace lumo {
 
 void Container::Release(ControlBase& child) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), &child), controls_.end());
-    if (captured_ != nullptr && static_cast<ControlBase*>(captured_) == &child) {
-        captured_ = nullptr;
-    }
+    press_.Forget(child);
 }
 
-std::vector<const GraphicControl*> Container::Graphics() const {
-    std::vector<const GraphicControl*> graphics;
-    for (ControlBase* child : controls_) {
-        if (const GraphicControl* g = child->Windowless()) {
-            graphics.push_back(g);
+std::vector<const ControlBase*> Container::Graphics() const {
+    std::vector<const ControlBase*> graphics;
+    for (const ControlBase* child : controls_) {
+        if (child->Windowless()) {
+            graphics.push_back(child);
         }
     }
     return graphics;
@@ -28,9 +26,7 @@ std::vector<const GraphicControl*> Container::Graphics() const {
 
 void Container::CreateChildren() {
     for (ControlBase* child : controls_) {
-        if (Control* windowed = child->Windowed()) {
-            windowed->Create(ContainerWindow());
-        }
+        child->CreateWindowIn(ContainerWindow());
     }
 }
 
@@ -56,7 +52,7 @@ void Container::PaintArea(HDC target, int x, int y, const RECT& area) const {
     if (width <= 0 || height <= 0) {
         return;
     }
-    const std::vector<const GraphicControl*> graphics = Graphics();
+    const std::vector<const ControlBase*> graphics = Graphics();
     const bool anyOver = std::any_of(graphics.begin(), graphics.end(), [&](const auto* g) {
         RECT common{};
         const RECT bounds = g->PixelRect();
@@ -76,7 +72,7 @@ void Container::PaintArea(HDC target, int x, int y, const RECT& area) const {
     win::SelectedObject into(composed.Get(), bitmap.Get());
     PaintBase(composed.Get(), 0, 0, area);
     ::SetViewportOrgEx(composed.Get(), -area.left, -area.top, nullptr);
-    for (const GraphicControl* g : graphics) {
+    for (const ControlBase* g : graphics) {
         if (g->Visible()) {
             const int saved = ::SaveDC(composed.Get());
             g->Draw(composed.Get());
@@ -108,62 +104,29 @@ void Container::PaintWindow() const {
     ::EndPaint(ContainerWindow(), &ps);
 }
 
+bool Container::TakesMouseAt(const ControlBase& control, POINT at) {
+    const RECT bounds = control.PixelRect();
+    return control.Windowless() && control.Visible() && control.Enabled() && control.TakesMouse() &&
+           ::PtInRect(&bounds, at);
+}
+
 bool Container::RouteMouse(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CAPTURECHANGED) {
-        captured_ = nullptr;
-        return false;
-    }
-    const MouseAction action = MouseActionOf(message);
-    if (action == MouseAction::None) {
+    if (!press_.Routes(message)) {
         return false;
     }
     const POINT at = MousePointOf(lParam);
-    const auto over = [&](const GraphicControl* g) {
-        const RECT bounds = g->PixelRect();
-        return g->Visible() && g->Enabled() && g->TakesMouse() && ::PtInRect(&bounds, at);
-    };
-    GraphicControl* target = captured_;
-    if (target == nullptr) {
-        // The last declared lies on top.
-        for (auto it = controls_.rbegin(); it != controls_.rend() && target == nullptr; ++it) {
-            GraphicControl* g = (*it)->Windowless();
-            target = g != nullptr && over(g) ? g : nullptr;
-        }
+    ControlBase* target = press_.Pressed();
+    // The last declared lies on top.
+    for (auto it = controls_.rbegin(); it != controls_.rend() && target == nullptr; ++it) {
+        target = TakesMouseAt(**it, at) ? *it : nullptr;
     }
     if (target == nullptr) {
         return false;
     }
     const RECT bounds = target->PixelRect();
-    const MouseEvent event = MouseEventOf(message, wParam, lParam, POINT{bounds.left, bounds.top});
-    ControlBase& control = *target;
-    switch (action) {
-    case MouseAction::Down:
-        // The pressed control gets the moves and the release, wherever the mouse goes.
-        captured_ = target;
-        if (::GetCapture() != ContainerWindow()) {
-            ::SetCapture(ContainerWindow());
-        }
-        control.MouseDown(event);
-        break;
-    case MouseAction::Up: {
-        const bool held = AnyButtonHeld(message, wParam);
-        if (!held) {
-            captured_ = nullptr;
-            if (::GetCapture() == ContainerWindow()) {
-                ::ReleaseCapture();
-            }
-        }
-        control.MouseUp(event);
-        if (message == WM_LBUTTONUP && over(target)) {
-            control.Click();
-        }
-        break;
-    }
-    case MouseAction::Move:
-    case MouseAction::None:
-        control.MouseMove(event);
-        break;
-    }
+    press_.Route(*target, ContainerWindow(), message, wParam, lParam,
+                 POINT{bounds.left, bounds.top},
+                 [target](POINT point) { return TakesMouseAt(*target, point); });
     return true;
 }
 
@@ -173,9 +136,8 @@ bool Container::ReflectCommand(WPARAM wParam, LPARAM lParam) {
         return false;
     }
     for (ControlBase* child : controls_) {
-        Control* windowed = child->Windowed();
-        if (windowed != nullptr && windowed->Hwnd() == from) {
-            windowed->Notified(HIWORD(wParam));
+        if (child->OwnWindow() == from) {
+            child->Notified(HIWORD(wParam));
             return true;
         }
     }

@@ -5,6 +5,7 @@
 // children with a transparent background show the two layers beneath them.
 
 #include "font_design.h"
+#include "press_tracker.h"
 
 #include <windows.h>
 
@@ -14,7 +15,6 @@ namespace lumo {
 
 class ControlBase;
 class Form;
-class GraphicControl;
 class Surface;
 
 class Container {
@@ -22,6 +22,8 @@ class Container {
     virtual ~Container() = default;
     virtual HWND ContainerWindow() const = 0;
     virtual Form& ParentForm() = 0;
+    // The window of that form.
+    virtual HWND ParentFormWindow() const = 0;
     // The persistent image transparent children show through, or null.
     virtual const Surface* Background() const { return nullptr; }
     // The container's font, which the user controls placed in it take as their ambient font.
@@ -29,6 +31,10 @@ class Container {
 
     // Every control, windowed or not, in the order they were declared.
     const std::vector<ControlBase*>& Children() const { return controls_; }
+    // A control joins its container once it is made, and leaves it as it goes: the two kinds of
+    // control (Control, GraphicControl) see to it.
+    void Adopt(ControlBase& child) { controls_.push_back(&child); }
+    void Release(ControlBase& child);
 
     // Draws a rectangle of the inner area (pixels) as it shows under the windowed children,
     // persistent image and windowless controls, into `target` with its corner at (x, y).
@@ -55,14 +61,14 @@ class Container {
     bool ReflectCommand(WPARAM wParam, LPARAM lParam);
 
   private:
-    friend class ControlBase;
-    void Adopt(ControlBase& child) { controls_.push_back(&child); }
-    void Release(ControlBase& child);
     // The windowless controls, bottom to top.
-    std::vector<const GraphicControl*> Graphics() const;
+    std::vector<const ControlBase*> Graphics() const;
+    // Whether a point (pixels of the inner area) lies over a windowless control that takes the
+    // mouse now.
+    static bool TakesMouseAt(const ControlBase& control, POINT at);
 
     std::vector<ControlBase*> controls_; // in the order they were declared
-    GraphicControl* captured_ = nullptr; // pressed, and gets the moves and the release
+    PressTracker press_;                 // of the windowless controls
 };
 
 } // namespace lumo

@@ -1,18 +1,22 @@
 #include "control.h"
 
 #include "accessible_object.h"
-#include "mouse_event.h"
 
 #include <oleacc.h>
 
-#include <utility>
-
 namespace lumo {
 
-Control::Control(Container& parent, const ControlDesign& design) : ControlBase(parent, design) {}
+Control::Control(Container& parent, const ControlDesign& design) : ControlBase(parent, design) {
+    parent.Adopt(*this);
+}
 
 Control::~Control() {
     DestroyNative();
+    Parent().Release(*this);
+}
+
+void Control::NotifyAccessible(DWORD event) {
+    NotifyAccessibleEvent(*this, event);
 }
 
 AccessibleFacts Control::KindAccessible() const {
@@ -40,7 +44,7 @@ RECT Control::WindowRect() const {
     return r;
 }
 
-void Control::Create(HWND parentWindow) {
+void Control::CreateWindowIn(HWND containerWindow) {
     if (Hwnd() != nullptr) {
         return;
     }
@@ -51,7 +55,7 @@ void Control::Create(HWND parentWindow) {
     if (!Enabled()) {
         style |= WS_DISABLED;
     }
-    CreateNative(ExStyle(), ClassName(), InitialText(), style, WindowRect(), parentWindow);
+    CreateNative(ExStyle(), ClassName(), InitialText(), style, WindowRect(), containerWindow);
     if (Hwnd() != nullptr) {
         Created();
     }
@@ -77,43 +81,14 @@ void Control::ShowEnabled() {
 }
 
 bool Control::RouteOwnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CAPTURECHANGED) {
-        leftPressed_ = false;
+    if (!press_.Routes(message)) {
         return false;
     }
-    const MouseAction action = MouseActionOf(message);
-    if (action == MouseAction::None) {
-        return false;
-    }
-    const MouseEvent event = MouseEventOf(message, wParam, lParam, POINT{0, 0});
-    switch (action) {
-    case MouseAction::Down:
-        if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
-            leftPressed_ = true;
-        }
-        if (::GetCapture() != Hwnd()) {
-            ::SetCapture(Hwnd());
-        }
-        MouseDown(event);
-        break;
-    case MouseAction::Up: {
-        const bool endsLeftPress = message == WM_LBUTTONUP && std::exchange(leftPressed_, false);
-        if (!AnyButtonHeld(message, wParam) && ::GetCapture() == Hwnd()) {
-            ::ReleaseCapture();
-        }
-        MouseUp(event);
+    press_.Route(*this, Hwnd(), message, wParam, lParam, POINT{0, 0}, [this](POINT point) {
         RECT client{};
         ::GetClientRect(Hwnd(), &client);
-        if (endsLeftPress && ::PtInRect(&client, MousePointOf(lParam))) {
-            Click();
-        }
-        break;
-    }
-    case MouseAction::Move:
-    case MouseAction::None:
-        MouseMove(event);
-        break;
-    }
+        return ::PtInRect(&client, point) != FALSE;
+    });
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "container.h"
 #include "control_base.h"
 #include "native_window.h"
+#include "press_tracker.h"
 
 #include <windows.h>
 
@@ -18,7 +19,11 @@ class Control : public ControlBase, public NativeWindow {
   public:
     ~Control() override;
 
-    Control* Windowed() override { return this; }
+    bool Windowless() const override { return false; }
+    HWND OwnWindow() const override { return Hwnd(); }
+    // Makes the window, unless the control has one.
+    void CreateWindowIn(HWND containerWindow) override;
+    void NotifyAccessible(DWORD event) override;
 
   protected:
     Control(Container& parent, const ControlDesign& design);
@@ -30,8 +35,6 @@ class Control : public ControlBase, public NativeWindow {
     virtual std::wstring InitialText() const { return {}; }
     // Runs once the window exists (and before the form's load event).
     virtual void Created() {}
-    // A notification the control's window sent its container (WM_COMMAND).
-    virtual void Notified(WORD /*code*/) {}
     // The window's height for a design height, both in pixels (a drop-down box adds its list).
     virtual int WindowHeight(int designHeight) const { return designHeight; }
 
@@ -39,11 +42,8 @@ class Control : public ControlBase, public NativeWindow {
     void ShowVisible() override;
     void ShowEnabled() override;
 
-    // The control's own mouse, routed as a container routes its windowless controls' (a double
-    // click is a press): a press raises MouseDown and keeps the mouse until the last button is
-    // up, so the release reaches the control wherever it happens; moves raise MouseMove; a
-    // release raises MouseUp, then Click when it ends a left press over the control. True when
-    // the message was the mouse's and has been handled.
+    // The control's own mouse, routed as a container routes its windowless controls'
+    // (press_tracker.h). True when the message was the mouse's and has been handled.
     bool RouteOwnMouse(UINT message, WPARAM wParam, LPARAM lParam);
 
     // A screen reader's questions (accessible_object.h) come here; the kinds pass on what they
@@ -54,11 +54,9 @@ class Control : public ControlBase, public NativeWindow {
     AccessibleFacts KindAccessible() const override;
 
   private:
-    friend class Container;
-    void Create(HWND parentWindow);
     RECT WindowRect() const;
 
-    bool leftPressed_ = false;
+    PressTracker press_;
     AccessibleAnchor accessible_;
 };
 

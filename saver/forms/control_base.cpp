@@ -1,7 +1,5 @@
 #include "control_base.h"
 
-#include "accessible_anchor.h"
-#include "container.h"
 #include "screen_dpi.h"
 #include "twips.h"
 
@@ -10,13 +8,9 @@
 namespace lumo {
 
 ControlBase::ControlBase(Container& parent, const ControlDesign& design)
-    : parent_(parent), design_(design) {
-    parent_.Adopt(*this);
-}
+    : parent_(parent), design_(design) {}
 
-ControlBase::~ControlBase() {
-    parent_.Release(*this);
-}
+ControlBase::~ControlBase() = default;
 
 RECT ControlBase::PixelRect() const {
     const int dpi = ScreenDpi();
@@ -94,10 +88,6 @@ bool ControlBase::DoDefaultAction() {
         Click();
     }
     return true;
-}
-
-void ControlBase::NotifyAccessible(DWORD event) {
-    NotifyAccessibleEvent(*this, event);
 }
 
 void ControlBase::MouseDown(const MouseEvent& event) {

@@ -1,7 +1,8 @@
 #pragma once
 // What every control has, windowed or not: its place in its container's inner area (twips), its
 // visibility and enabled flags, its index in a control array and its mouse events. Whether it
-// has a window of its own is an attribute of the kind (Control has one, GraphicControl not).
+// has a window of its own is an attribute of the kind (Control has one, GraphicControl not): the
+// container and screen readers ask the kind through the virtuals below, never by casting.
 
 #include "accessible_facts.h"
 #include "mouse_event.h"
@@ -15,8 +16,6 @@
 namespace lumo {
 
 class Container;
-class Control;
-class GraphicControl;
 
 // Where a control stands in its design; -1 as index means "not in a control array".
 struct ControlDesign {
@@ -58,9 +57,20 @@ class ControlBase {
     std::function<void(const MouseEvent&)> OnMouseMove;
     std::function<void()> OnClick;
 
-    // The control as its kind, or null when it is of the other one.
-    virtual Control* Windowed() { return nullptr; }
-    virtual GraphicControl* Windowless() { return nullptr; }
+    // What its container asks of it. A windowless control is drawn by its container and takes
+    // the mouse through it; a windowed one has a window of its own, made in the container's
+    // window and reporting to it.
+    virtual bool Windowless() const = 0;
+    // The control's own window: none for a windowless control, nor for a windowed one until its
+    // container has had it made.
+    virtual HWND OwnWindow() const { return nullptr; }
+    virtual void CreateWindowIn(HWND /*containerWindow*/) {}
+    // Draws a windowless control into a device context in the container's pixel coordinates.
+    virtual void Draw(HDC /*dc*/) const {}
+    // Whether mouse messages over a windowless control are its own.
+    virtual bool TakesMouse() const { return false; }
+    // A notification the control's window sent its container (WM_COMMAND).
+    virtual void Notified(WORD /*code*/) {}
 
     // What a screen reader is told of the control: its kind's answer, with the role, states and
     // default action the form gave it. A windowless control is shown once it has a role.
@@ -78,9 +88,11 @@ class ControlBase {
     virtual bool DoDefaultAction();
     // Tells screen readers that the control changed (a WinEvent such as
     // EVENT_OBJECT_STATECHANGE); a disabled or enabled control tells them itself.
-    void NotifyAccessible(DWORD event);
+    virtual void NotifyAccessible(DWORD event) = 0;
 
   protected:
+    // The kind joins its container's controls once it is made and leaves them as it goes
+    // (Container::Adopt, Container::Release).
     ControlBase(Container& parent, const ControlDesign& design);
 
     // The change of place, visibility or the enabled flag is to be shown; `before` is the place
@@ -101,7 +113,9 @@ class ControlBase {
     const std::optional<std::wstring>& GivenAccessibleName() const { return accessible_.name; }
 
   private:
-    friend class Container;
+    // A press is routed by one tracker, for a container's windowless controls and for a windowed
+    // control's own mouse alike: it raises the events above.
+    friend class PressTracker;
 
     struct AccessibleWords {
         std::optional<std::wstring> name;

@@ -1,10 +1,9 @@
 #include "form.h"
 
 #include "application.h"
+#include "mouse_pointer.h"
 #include "screen_dpi.h"
-#include "timer.h"
 
-#include <algorithm>
 #include <iterator>
 #include <string_view>
 
@@ -26,6 +25,7 @@ bool TakesFocus(const Control* control) {
 
 Form::Form(FormDesign design)
     : SurfaceContainer(design.backColour, design.picture, design.font), design_(std::move(design)) {
+    app::SetKeyFilter(&Form::TranslateTabKey);
 }
 
 Form::~Form() {
@@ -103,9 +103,7 @@ void Form::Load() {
     // Ticks are only handled once the load event has returned, so timers enabled in the design
     // start counting then: a watch never fires sooner than its interval after what the load
     // started (the session's renderer watch relies on it).
-    for (Timer* timer : timers_) {
-        timer->Arm();
-    }
+    ArmTimers();
 }
 
 void Form::Show(ShowMode mode) {
@@ -122,19 +120,9 @@ void Form::Show(ShowMode mode) {
         return;
     }
     ::SetForegroundWindow(Hwnd());
-    MSG msg;
-    while (IsLoaded()) {
-        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            // The program is ending: leave the quit message for the outer loop.
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (TranslateTabKey(msg)) {
-            continue;
-        }
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
+    if (const auto quit = app::PumpMessagesWhile([this] { return IsLoaded(); })) {
+        // The program is ending: leave the quit message for the outer loop.
+        ::PostQuitMessage(*quit);
     }
 }
 
@@ -213,28 +201,24 @@ void Form::UnloadWith(UnloadMode mode, bool ask) {
     if (cancel || Hwnd() == nullptr) {
         return;
     }
-    for (Timer* timer : timers_) {
-        timer->Disarm();
-    }
-    loaded_ = false;
-    --g_loadedForms;
-    ::DestroyWindow(Hwnd());
-    if (g_loadedForms == 0) {
-        ::PostQuitMessage(0);
-    }
+    Unloaded(Hwnd());
 }
 
 void Form::WindowGone() {
     // Another window took ours with it (a preview host destroying its window destroys the child
     // form in it): the form counts as unloaded, so the program ends when it was the last one.
-    if (!loaded_) {
-        return;
+    if (loaded_) {
+        Unloaded(nullptr);
     }
-    for (Timer* timer : timers_) {
-        timer->Disarm();
-    }
+}
+
+void Form::Unloaded(HWND window) {
+    DisarmTimers();
     loaded_ = false;
     --g_loadedForms;
+    if (window != nullptr) {
+        ::DestroyWindow(window);
+    }
     if (g_loadedForms == 0) {
         ::PostQuitMessage(0);
     }
@@ -256,10 +240,6 @@ bool Form::QueryEndSession() {
     unloading_ = false;
     sessionAsked_ = !cancel;
     return !cancel;
-}
-
-void Form::RemoveTimer(Timer& timer) {
-    timers_.erase(std::remove(timers_.begin(), timers_.end(), &timer), timers_.end());
 }
 
 void Form::Move(double left, double top, double width, double height) {
@@ -326,12 +306,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     switch (message) {
     case WM_TIMER:
-        for (Timer* timer : timers_) {
-            if (timer->Id() == wParam) {
-                timer->Tick();
-                break;
-            }
-        }
+        TickTimer(wParam);
         return 0;
     case WM_ACTIVATE:
         if (tabOrder_.empty()) {

@@ -9,6 +9,7 @@
 #include "native_window.h"
 #include "picture.h"
 #include "surface_container.h"
+#include "timer.h"
 #include "twips.h"
 
 #include <windows.h>
@@ -18,8 +19,6 @@
 #include <vector>
 
 namespace lumo {
-
-class Timer;
 
 enum class BorderStyle { None, FixedSingle, Sizable };
 enum class ShowMode { Modeless, Modal };
@@ -41,7 +40,7 @@ struct FormDesign {
     FontDesign font;         // the ambient font of the user controls on the form
 };
 
-class Form : public SurfaceContainer, public NativeWindow {
+class Form : public SurfaceContainer, public NativeWindow, public TimerOwner {
   public:
     explicit Form(FormDesign design);
     ~Form() override;
@@ -71,11 +70,14 @@ class Form : public SurfaceContainer, public NativeWindow {
     // hidden ones are passed over. Without an order the keys are left to the controls.
     void SetTabOrder(std::vector<Control*> order) { tabOrder_ = std::move(order); }
     // A Tab key press in a form with a tab order moves the focus: true when it did, and the
-    // message is then not to be dispatched. The message loops ask before they dispatch.
+    // message is then not to be dispatched. The message loop asks before it dispatches (the
+    // forms hand it this as its key filter).
     static bool TranslateTabKey(const MSG& msg);
 
     HWND ContainerWindow() const override { return Hwnd(); }
     Form& ParentForm() override { return *this; }
+    HWND ParentFormWindow() const override { return Hwnd(); }
+    HWND TimerWindow() const override { return Hwnd(); }
 
   protected:
     virtual void Form_Load() {}
@@ -89,15 +91,15 @@ class Form : public SurfaceContainer, public NativeWindow {
     }
 
   private:
-    friend class Timer;
-    void AddTimer(Timer& timer) { timers_.push_back(&timer); }
-    void RemoveTimer(Timer& timer);
-
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void WindowGone() override;
     void Resized() override;
     // QueryUnload (unless `ask` is false: it has run already) and Unload, then the window goes.
     void UnloadWith(UnloadMode mode, bool ask);
+    // The form is unloaded, by its own unload or by whoever took its window: its timers stop,
+    // the window goes (`window`, when it is still there to destroy), and the program ends with
+    // the last form.
+    void Unloaded(HWND window);
     bool QueryEndSession();
     // Focuses the next control of the tab order after the one holding `from` (the first when
     // none does) that can take the focus.
@@ -109,7 +111,6 @@ class Form : public SurfaceContainer, public NativeWindow {
     bool loaded_ = false;       // controls made; events may run
     bool unloading_ = false;    // QueryUnload/Unload running: a second Unload is ignored
     bool sessionAsked_ = false; // QueryUnload agreed to the end of the Windows session
-    std::vector<Timer*> timers_;
     std::vector<Control*> tabOrder_;
     HWND lastFocus_ = nullptr; // the focused control's window when the form was deactivated
 };

@@ -13,15 +13,16 @@ namespace lumo {
 
 class GraphicControl : public ControlBase {
   public:
-    GraphicControl* Windowless() override { return this; }
+    ~GraphicControl() override;
+
+    bool Windowless() const override { return true; }
+    // Told through the object of the windowed container that stands for it.
+    void NotifyAccessible(DWORD event) override;
 
   protected:
     GraphicControl(Container& parent, const ControlDesign& design);
 
-    // Draws the control into a device context in the container's pixel coordinates.
-    virtual void Draw(HDC dc) const = 0;
-    // Whether mouse messages over the control are its own.
-    virtual bool TakesMouse() const { return false; }
+    void Draw(HDC dc) const override = 0;
 
     // Shows a change of the control's look.
     void Repaint() const;
@@ -29,9 +30,6 @@ class GraphicControl : public ControlBase {
     void ShowPlace(const RECT& before) override;
     void ShowVisible() override { Repaint(); }
     void ShowEnabled() override { Repaint(); }
-
-  private:
-    friend class Container;
 };
 
 } // namespace lumo

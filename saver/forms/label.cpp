@@ -1,6 +1,6 @@
 #include "label.h"
 
-#include "application.h"
+#include "mouse_pointer.h"
 #include "screen_dpi.h"
 
 #include <oleacc.h>

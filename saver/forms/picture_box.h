@@ -25,6 +25,7 @@ class PictureBox : public Control, public SurfaceContainer {
 
     HWND ContainerWindow() const override { return Hwnd(); }
     Form& ParentForm() override { return Parent().ParentForm(); }
+    HWND ParentFormWindow() const override { return Parent().ParentFormWindow(); }
 
   protected:
     const wchar_t* ClassName() const override;

@@ -1,6 +1,6 @@
 #include "timer.h"
 
-#include "form.h"
+#include <algorithm>
 
 namespace lumo {
 
@@ -11,14 +11,35 @@ UINT_PTR NextTimerId() {
 }
 } // namespace
 
-Timer::Timer(Form& form, unsigned intervalMs, bool enabled)
-    : form_(form), id_(NextTimerId()), interval_(intervalMs), enabled_(enabled) {
-    form_.AddTimer(*this);
+void TimerOwner::ArmTimers() {
+    for (Timer* timer : timers_) {
+        timer->Arm();
+    }
+}
+
+void TimerOwner::DisarmTimers() {
+    for (Timer* timer : timers_) {
+        timer->Disarm();
+    }
+}
+
+void TimerOwner::TickTimer(UINT_PTR id) {
+    const auto found =
+        std::find_if(timers_.begin(), timers_.end(), [id](Timer* t) { return t->id_ == id; });
+    if (found != timers_.end()) {
+        (*found)->Tick();
+    }
+}
+
+Timer::Timer(TimerOwner& owner, unsigned intervalMs, bool enabled)
+    : owner_(owner), id_(NextTimerId()), interval_(intervalMs), enabled_(enabled) {
+    owner_.timers_.push_back(this);
 }
 
 Timer::~Timer() {
     Disarm();
-    form_.RemoveTimer(*this);
+    auto& timers = owner_.timers_;
+    timers.erase(std::remove(timers.begin(), timers.end(), this), timers.end());
 }
 
 void Timer::SetEnabled(bool enabled) {
@@ -40,7 +61,7 @@ void Timer::SetInterval(unsigned intervalMs) {
 }
 
 void Timer::Arm() {
-    const HWND hwnd = form_.Hwnd();
+    const HWND hwnd = owner_.TimerWindow();
     if (armed_ || !enabled_ || interval_ == 0 || hwnd == nullptr) {
         return;
     }
@@ -49,7 +70,7 @@ void Timer::Arm() {
 
 void Timer::Disarm() {
     if (armed_) {
-        const HWND hwnd = form_.Hwnd();
+        const HWND hwnd = owner_.TimerWindow();
         if (hwnd != nullptr) {
             ::KillTimer(hwnd, id_);
         }

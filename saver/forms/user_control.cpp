@@ -1,6 +1,6 @@
 #include "user_control.h"
 
-#include "form.h"
+#include "press_tracker.h"
 
 namespace lumo {
 
@@ -11,10 +11,6 @@ UserControl::UserControl(Container& parent, const UserControlDesign& design)
 const wchar_t* UserControl::ClassName() const {
     RegisterClassOnce(L"LumoUserControl");
     return L"LumoUserControl";
-}
-
-HWND UserControl::ParentFormWindow() const {
-    return Parent().ParentForm().Hwnd();
 }
 
 void UserControl::SetBackStyle(BackStyle style) {
@@ -69,15 +65,11 @@ void UserControl::OwnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
         MouseEventOf(message, wParam, lParam, POINT{0, 0}, Picture().GetScaleMode());
     switch (MouseActionOf(message)) {
     case MouseAction::Down:
-        // Pressed, the control keeps the mouse until the last button is released, so that the
-        // release reaches it wherever it happens.
-        ::SetCapture(Hwnd());
+        PressTracker::HoldMouse(Hwnd(), message, wParam);
         UserControl_MouseDown(event);
         break;
     case MouseAction::Up:
-        if (!AnyButtonHeld(message, wParam) && ::GetCapture() == Hwnd()) {
-            ::ReleaseCapture();
-        }
+        PressTracker::HoldMouse(Hwnd(), message, wParam);
         UserControl_MouseUp(event);
         break;
     case MouseAction::Move:

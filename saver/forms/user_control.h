@@ -44,7 +44,7 @@ class UserControl : public Control, public SurfaceContainer {
 
     // The host's services.
     const FontDesign& AmbientFont() const { return Parent().ContainerFont(); }
-    HWND ParentFormWindow() const;
+    HWND ParentFormWindow() const override { return Parent().ParentFormWindow(); }
     // Saves the design: WriteProperties into a fresh record, which becomes the stored one.
     void SaveProperties();
     const PropertyBag& StoredProperties() const { return stored_; }

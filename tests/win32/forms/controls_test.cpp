@@ -172,6 +172,14 @@ TEST(Image, TakesTheMouseWithTheButtonAndItsOwnPosition) {
     ::SendMessageA(w, WM_LBUTTONUP, 0, PointAt(5, 5));
     EXPECT_EQ(events, (std::vector<std::string>{"down 1 75,30", "up 1"}));
 
+    // A left release that ends no left press is no click: after a right press, or alone.
+    events.clear();
+    ::SendMessageA(w, WM_RBUTTONDOWN, MK_RBUTTON, PointAt(165, 12));
+    ::SendMessageA(w, WM_LBUTTONUP, MK_RBUTTON, PointAt(165, 12));
+    ::SendMessageA(w, WM_RBUTTONUP, 0, PointAt(165, 12));
+    ::SendMessageA(w, WM_LBUTTONUP, 0, PointAt(165, 12));
+    EXPECT_EQ(events, (std::vector<std::string>{"down 2 75,30", "up 1", "up 2", "up 1"}));
+
     // The right button: no click. A shape takes no mouse; a disabled image neither.
     events.clear();
     ::SendMessageA(w, WM_RBUTTONDOWN, MK_RBUTTON, PointAt(179, 29));
