@@ -2,6 +2,7 @@
 
 #include "bmp_builder.h"
 #include "temp_file.h"
+#include "win32_handles.h"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,6 @@
 // need no copy. The handles are closed on every way out; the view lives as long as the image.
 
 #include "snapshot_reader.h"
-#include "win32_handles.h"
-
-#include <windows.h>
 
 namespace lumo {
 

@@ -15,6 +15,7 @@
 #include "gl_context.h"
 #include "monitor_capture.h"
 #include "monitor_layout.h"
+#include "monitor_list.h"
 #include "program_contract.h"
 #include "refresh_rate.h"
 #include "scene.h"
@@ -58,10 +59,9 @@ struct MonitorView {
 
 struct RendererProgram {
     HINSTANCE instance = nullptr;
-    // views[0] is the primary monitor's: the scene the saver watches for.
+    // views[0] is the primary monitor's: the scene the saver watches for. Each window keeps its
+    // view in its own data, so a view stays where it is for as long as its window lives.
     std::vector<std::unique_ptr<MonitorView>> views;
-    // The view whose window is being created: its first messages come before the handle is known.
-    MonitorView* creating = nullptr;
     DisplayRest rest;
     DisplayNotice displayNotice;
     std::uint32_t monitorsSeen = 0;
@@ -89,38 +89,6 @@ std::size_t IndexOf(const MonitorView& view) {
         }
     }
     return program.views.size();
-}
-
-MonitorView* ViewOf(HWND window) {
-    for (const auto& view : program.views) {
-        if (view->window == window) {
-            return view.get();
-        }
-    }
-    MonitorView* creating = program.creating;
-    if (creating != nullptr && (creating->window == nullptr || creating->window == window)) {
-        creating->window = window;
-        return creating;
-    }
-    return nullptr;
-}
-
-BOOL CALLBACK ListOtherMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoA(monitor, &info) != FALSE && (info.dwFlags & MONITORINFOF_PRIMARY) == 0) {
-        const RECT& r = info.rcMonitor;
-        reinterpret_cast<std::vector<MonitorPlace>*>(data)->push_back(
-            MonitorPlace{r.left, r.top, r.right - r.left, r.bottom - r.top});
-    }
-    return TRUE;
-}
-
-// Every monitor but the primary, in physical pixels (the program is per-monitor DPI aware).
-std::vector<MonitorPlace> OtherMonitors() {
-    std::vector<MonitorPlace> places;
-    EnumDisplayMonitors(nullptr, nullptr, ListOtherMonitor, reinterpret_cast<LPARAM>(&places));
-    return places;
 }
 
 void SetupPixelFormat(HDC dc) {
@@ -247,22 +215,17 @@ void OnDisplayState(std::uint32_t state) {
     }
 }
 
+// The view's window knows its view from its first message: it comes as the create parameter.
 bool OpenMonitorWindow(MonitorView& view, HWND owner) {
-    program.creating = &view;
-    view.window = nullptr;
     const MonitorPlace& p = view.place;
     // Topmost, so that no taskbar or always-on-top window stays over the star field; owned by
     // the primary's window, so that they go when it goes.
-    const HWND window =
-        CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kMonitorWindowClass, "",
-                        WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, p.left, p.top, p.width,
-                        p.height, owner, nullptr, program.instance, nullptr);
-    program.creating = nullptr;
+    const HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kMonitorWindowClass, "",
+                                        WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, p.left, p.top,
+                                        p.width, p.height, owner, nullptr, program.instance, &view);
     if (window == nullptr) {
-        view.window = nullptr;
         return false;
     }
-    view.window = window;
     // The primary keeps the keyboard until the user clicks another monitor.
     ShowWindow(window, SW_SHOWNOACTIVATE);
     UpdateWindow(window);
@@ -402,11 +365,35 @@ LRESULT HandleMessage(MonitorView& view, HWND window, UINT message, WPARAM wPara
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// The view a window draws: handed over as the create parameter and kept in the window's own data
+// from its first message (WM_NCCREATE) to its last (WM_NCDESTROY). Before the first (a top-level
+// window's WM_GETMINMAXINFO) there is none, and the system's handling serves.
+MonitorView* ViewOf(HWND window, UINT message, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* view = static_cast<MonitorView*>(
+            reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (view != nullptr) {
+            view->window = window;
+        }
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
+    }
+    return reinterpret_cast<MonitorView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+// A window that goes, or outlives the program's views, points at no view any more.
+void ForgetView(HWND window) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+}
+
 LRESULT CALLBACK RendererWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
-        MonitorView* view = ViewOf(window);
+        MonitorView* view = ViewOf(window, message, lParam);
         if (view == nullptr) {
             return DefWindowProcA(window, message, wParam, lParam);
+        }
+        if (message == WM_NCDESTROY) {
+            ForgetView(window);
+            view->window = nullptr;
         }
         return HandleMessage(*view, window, message, wParam, lParam);
     } catch (...) {
@@ -455,16 +442,9 @@ int RunMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
-int Run(HINSTANCE instance) {
-    program.instance = instance;
-    program.views.clear();
-    program.views.push_back(std::make_unique<MonitorView>());
-    MonitorView& primaryView = *program.views.front();
-    primaryView.sceneReady = false;
-    if (!RegisterWindowClasses(instance)) {
-        return 0;
-    }
-    // The other monitors are photographed before any window of this program covers them.
+// Every other monitor's view with its photograph, taken before any window of this program covers
+// it, and a random sequence of its own.
+std::vector<std::unique_ptr<MonitorView>> PhotographOtherMonitors() {
     std::vector<std::unique_ptr<MonitorView>> others;
     for (const MonitorPlace& place : OtherMonitors()) {
         auto view = std::make_unique<MonitorView>();
@@ -473,68 +453,121 @@ int Run(HINSTANCE instance) {
         view->picture = CaptureMonitor(place);
         others.push_back(std::move(view));
     }
+    return others;
+}
 
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    bench::Mark(bench::Step::WindowBegins);
-    program.creating = &primaryView;
-    primaryView.window =
-        CreateWindowExA(0, kRendererWindowClass, kRendererWindowTitle,
-                        WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                        screenWidth, screenHeight, nullptr, nullptr, instance, nullptr);
-    program.creating = nullptr;
-    if (primaryView.window == nullptr) {
-        return 0;
+// The window the saver watches for, titled and registered with the name both programs share,
+// over the whole primary screen.
+bool OpenPrimaryWindow(MonitorView& view) {
+    const HWND window = CreateWindowExA(
+        0, kRendererWindowClass, kRendererWindowTitle, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+        CW_USEDEFAULT, CW_USEDEFAULT, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+        nullptr, nullptr, program.instance, &view);
+    if (window == nullptr) {
+        return false;
     }
-    ShowWindow(primaryView.window, SW_SHOW);
-    UpdateWindow(primaryView.window);
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    return true;
+}
+
+// The primary's window, then one over every other monitor, owned by it; a monitor whose window
+// cannot be made is left out. False when the primary's cannot be made.
+bool OpenWindows(std::vector<std::unique_ptr<MonitorView>> others) {
+    bench::Mark(bench::Step::WindowBegins);
+    MonitorView& primary = *program.views.front();
+    if (!OpenPrimaryWindow(primary)) {
+        return false;
+    }
     for (auto& view : others) {
-        if (OpenMonitorWindow(*view, primaryView.window)) {
+        if (OpenMonitorWindow(*view, primary.window)) {
             program.views.push_back(std::move(view));
         }
     }
     others.clear();
-    program.displayNotice.Register(primaryView.window);
+    program.displayNotice.Register(primary.window);
     bench::Mark(bench::Step::WindowShown);
+    return true;
+}
 
+// Every monitor's animation starts now: the first step covers the scenes' set-up.
+void StartClocks() {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     program.countFrequency = frequency.QuadPart;
     const std::int64_t start = QueryCounter();
     for (const auto& view : program.views) {
-        view->clock.Start(frequency.QuadPart, start);
+        view->clock.Start(program.countFrequency, start);
     }
-    bench::Mark(bench::Step::SceneBegins);
-    for (std::size_t i = 0; i < program.views.size(); ++i) {
-        MonitorView& view = *program.views[i];
-        if (i != 0 && !view.renderContext.Valid()) {
-            // Without a context of its own, its set-up would land in the primary's; its paints
-            // only validate, so that they never hold up the loop.
-            view.picture = MonitorPicture{};
-            view.sceneReady = true;
-            continue;
-        }
-        bench::BeginView(i);
-        view.renderContext.MakeCurrent();
-        SceneSource source;
-        source.snapshotFile = i == 0;
-        source.picture = view.picture.captured() ? &view.picture.view : nullptr;
-        source.seed = view.seed;
-        if (!InitScene(view.scene, view.clientWidth, view.clientHeight, source) && i == 0) {
-            return 0;
-        }
-        // The texture holds its own copy; the photograph is not kept for the whole run.
+}
+
+// One monitor's scene, texture included, set up in its own context (index 0 the primary's, from
+// the snapshot file). False when the primary's cannot be set up.
+bool SetUpScene(MonitorView& view, std::size_t index) {
+    if (index != 0 && !view.renderContext.Valid()) {
+        // Without a context of its own, its set-up would land in the primary's; its paints
+        // only validate, so that they never hold up the loop.
         view.picture = MonitorPicture{};
         view.sceneReady = true;
+        return true;
+    }
+    bench::BeginView(index);
+    view.renderContext.MakeCurrent();
+    SceneSource source;
+    source.snapshotFile = index == 0;
+    source.picture = view.picture.captured() ? &view.picture.view : nullptr;
+    source.seed = view.seed;
+    if (!InitScene(view.scene, view.clientWidth, view.clientHeight, source) && index == 0) {
+        return false;
+    }
+    // The texture holds its own copy; the photograph is not kept for the whole run.
+    view.picture = MonitorPicture{};
+    view.sceneReady = true;
+    return true;
+}
+
+bool SetUpScenes() {
+    bench::Mark(bench::Step::SceneBegins);
+    for (std::size_t i = 0; i < program.views.size(); ++i) {
+        if (!SetUpScene(*program.views[i], i)) {
+            return false;
+        }
     }
     bench::Mark(bench::Step::SceneReady);
+    return true;
+}
 
-    const int exitCode = RunMessageLoop();
+// After the loop: nothing is drawn again, the primary's texture is given back, and the views go,
+// forgotten by any window still open.
+void CloseScenes() {
     for (const auto& view : program.views) {
         view->sceneReady = false;
     }
-    ShutdownScene(primaryView.scene);
+    ShutdownScene(program.views.front()->scene);
+    for (const auto& view : program.views) {
+        if (view->window != nullptr) {
+            ForgetView(view->window);
+        }
+    }
     program.views.clear();
+}
+
+int Run(HINSTANCE instance) {
+    program.instance = instance;
+    program.views.clear();
+    program.views.push_back(std::make_unique<MonitorView>());
+    if (!RegisterWindowClasses(instance)) {
+        return 0;
+    }
+    if (!OpenWindows(PhotographOtherMonitors())) {
+        return 0;
+    }
+    StartClocks();
+    if (!SetUpScenes()) {
+        return 0;
+    }
+    const int exitCode = RunMessageLoop();
+    CloseScenes();
     return exitCode;
 }
 

@@ -1,5 +1,9 @@
 #include "snapshot_file.h"
 
+#include "win32_handles.h"
+
+#include <windows.h>
+
 #include <cstdint>
 #include <memory>
 #include <string>
