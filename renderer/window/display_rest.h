@@ -5,8 +5,6 @@
 // power notice knows only 0 and 1). A dimmed display is still seen, so it is drawn; a number
 // the system may add later changes nothing.
 
-#include "frame_clock.h"
-
 #include <cstdint>
 
 namespace lumo {
